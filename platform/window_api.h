@@ -1,0 +1,25 @@
+// The seam under the window services: what each platform does for the console window.
+// win32/ calls user32 and kernel32; terminal/ uses the tty (title, bell, an overlay box);
+// memory/ records every call for the tests.
+#pragma once
+
+#include <cstdint>
+
+namespace platform::window {
+
+// The module's instance handle, which the process entry hands to the program.
+void* InstanceHandle();
+
+void Init(void* instance);
+void ToolBar(int style, int buttons);
+void SetTitle(const char* title);
+void SetIcon(int resource_id);
+void DeleteMenuItem(int item);
+// Makes the screen buffer (and the window) 80 columns by `rows` rows.
+void Resize80x(int rows);
+void Move(int x, int y);
+// Shows `message` under `caption` with an OK button and returns once it is dismissed.
+void MessageBox(const char* message, const char* caption);
+void Beep(std::uint32_t type);
+
+}  // namespace platform::window
