@@ -8,7 +8,9 @@
 
 namespace console {
 
-// Screen.
+// Screen. Every operation asks the console for its size and cursor afresh. Rows wider than
+// 255 columns are written in pieces of 256 cells. Without any console to write on, output is
+// dropped and CursorRow gives 1.
 void ConsoleStartup();
 void ClearScreen();
 void SetColor(std::int32_t foreground, std::int32_t background, std::uint32_t repaint_count);
@@ -26,7 +28,11 @@ struct KeyEvent {
   std::uint8_t scan_code = 0;
 };
 
+// The key press at the head of the input queue, left there; releases, modifier keys alone and
+// other records in front of it are taken out.
 KeyEvent NextKey();
+// When the keyboard cannot be read at all no key can ever come: ReadLine then ends the line as
+// Enter would, and WaitForKey returns at once.
 std::string ReadLine();
 std::int32_t WaitForKey();
 

@@ -108,8 +108,7 @@ bool FillAttribute(Handle h, std::uint16_t attr, std::uint32_t count, Coord from
                    std::uint32_t* written);
 // Writes buffer_size cells read from `cells` (row-major), starting at buffer_origin within
 // them, into *region of the screen; *region becomes the rectangle actually written.
-bool WriteCells(Handle h, const Cell* cells, Coord buffer_size, Coord buffer_origin,
-                Rect* region);
+bool WriteCells(Handle h, const Cell* cells, Coord buffer_size, Coord buffer_origin, Rect* region);
 // Moves `source` to `destination`; cells of the source that the move uncovers take `fill`.
 // Only cells inside `clip` (when given) change.
 bool ScrollBuffer(Handle h, const Rect& source, const Rect* clip, Coord destination,

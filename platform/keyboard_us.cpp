@@ -120,6 +120,16 @@ InputRecord ControlCode(std::uint8_t ch, std::uint32_t control_state) {
   return KeyRecord(scan, VirtualKeyOf(scan, base), ch, ctrl);
 }
 
+// A modifier key is reported as held down in its own press.
+std::uint32_t ImpliedState(Key key) {
+  switch (key) {
+    case Key::kShift: return kShiftPressed;
+    case Key::kCtrl: return kLeftCtrlPressed;
+    case Key::kAlt: return kLeftAltPressed;
+    default: return 0;
+  }
+}
+
 }  // namespace
 
 std::uint16_t ScanCodeOf(std::uint8_t ch, bool* shift) {
@@ -139,7 +149,8 @@ std::uint16_t ScanCodeOf(std::uint8_t ch, bool* shift) {
 
 InputRecord Press(Key key, std::uint32_t control_state) {
   const KeyInfo& k = kNamed[static_cast<std::size_t>(key)];
-  return KeyRecord(k.scan, k.virtual_key, k.ch, control_state | (k.enhanced ? kEnhancedKey : 0));
+  const std::uint32_t enhanced = k.enhanced ? std::uint32_t{kEnhancedKey} : 0u;
+  return KeyRecord(k.scan, k.virtual_key, k.ch, control_state | ImpliedState(key) | enhanced);
 }
 
 InputRecord Typed(std::uint8_t ch, std::uint32_t control_state) {
@@ -159,7 +170,7 @@ InputRecord Typed(std::uint8_t ch, std::uint32_t control_state) {
   for (const LayoutKey& k : kLayout)
     if (k.scan == scan) plain = k.plain;
   return KeyRecord(scan, VirtualKeyOf(scan, plain), ch,
-                   control_state | (shift ? kShiftPressed : 0));
+                   control_state | (shift ? std::uint32_t{kShiftPressed} : 0u));
 }
 
 InputRecord Released(const InputRecord& press) {

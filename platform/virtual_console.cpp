@@ -62,8 +62,7 @@ std::uint32_t VirtualConsole::FillCharacter(std::uint8_t ch, std::uint32_t count
   return FillFrom(count, from, [ch](Cell& c) { c.ch = ch; });
 }
 
-std::uint32_t VirtualConsole::FillAttribute(std::uint16_t attr, std::uint32_t count,
-                                            Coord from) {
+std::uint32_t VirtualConsole::FillAttribute(std::uint16_t attr, std::uint32_t count, Coord from) {
   return FillFrom(count, from, [attr](Cell& c) { c.attr = attr; });
 }
 

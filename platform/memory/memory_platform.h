@@ -2,6 +2,7 @@
 // every cell and attribute out, and a log of the window-service calls.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -25,29 +26,53 @@ struct Options {
   int height = 25;
   bool stdout_is_console = true;
   bool stderr_is_console = true;
-  bool keyboard_available = true;
+  bool stdin_is_console = true;    // false: standard input is redirected, its modes can't be set
+  bool keyboard_available = true;  // false: OpenKeyboard gives a handle nothing can be read from
   CursorInfo cursor{25, true};
+  bool cursor_info_readable = true;  // false: GetCursorInfo fails on every handle
 };
 
-// Starts over: a new console of the given shape, an empty key queue and an empty call log.
+// The modes a console starts with before the program sets its own.
+constexpr std::uint32_t kInitialOutputMode = 0x0007;
+constexpr std::uint32_t kInitialInputMode = 0x01F7;
+
+// Starts over: a new console of the given shape (cursor home, light grey on black, the given
+// cursor shape), an empty key queue, empty call logs, initial modes and no sleeps counted.
 void Reset(const Options& options = Options{});
 VirtualConsole& Console();
 
 // Scripted keys: each press is followed by its release, as a real keyboard sends them.
+// Type: every byte as keyboard::Typed(byte, control_state), then its release.
 void Type(std::string_view text, std::uint32_t control_state = 0);
+// Press: keyboard::Press(key, control_state), then its release.
 void Press(keyboard::Key key, std::uint32_t control_state = 0);
+// Any record at all, as it stands (a lone press, a release, a mouse or focus record).
 void Queue(const InputRecord& record);
+// Records still waiting in the input queue.
+std::size_t QueuedRecords();
 
-// Row text (bytes) and attributes, rows and columns counted from 1.
+// Row text (bytes, the whole width) and attributes, rows and columns counted from 1.
 std::string Row(int row);
 std::uint16_t Attr(int row, int column);
+// The cursor, row and column counted from 1.
+int CursorRowOnScreen();
+int CursorColumn();
 
 // Every window-service call, in order, as "Name(arg, arg, ...)" with texts in double quotes.
 const std::vector<std::string>& WindowCalls();
 
-// Handles the console layer was given, and the modes it set on them.
+// Handles the console layer was given, and the modes it set on them. A handle that is not a
+// console keeps its initial mode, since setting it fails.
 std::uint32_t ModeOf(StdStream stream);
+std::uint32_t KeyboardMode();
 Handle KeyboardHandle();
+
+// Every SetCursorInfo call on a console handle, in order, including those the console refused.
+const std::vector<CursorInfo>& CursorInfoCalls();
+
+// Sleeps asked for so far. A sleep with an empty input queue throws ScriptExhausted, and so
+// does the kIdleSleepLimit-th sleep in a row that finds the queue as the sleep before it did.
 int SleepCount();
+constexpr int kIdleSleepLimit = 1000;
 
 }  // namespace platform::memory

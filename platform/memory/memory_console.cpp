@@ -1,0 +1,146 @@
+// The console calls of the seam, run on the memory platform's virtual console.
+#include "platform/console_api.h"
+#include "platform/memory/memory_platform.h"
+#include "platform/memory/memory_state.h"
+
+namespace platform {
+namespace {
+
+using memory::InputOf;
+using memory::ScreenOf;
+
+bool Report(std::uint32_t count, std::uint32_t* out) {
+  if (out != nullptr) *out = count;
+  return true;
+}
+
+}  // namespace
+
+bool Attach(std::string* why) {
+  if (why != nullptr) why->clear();
+  return true;
+}
+
+void Detach() {}
+
+Handle StdHandle(StdStream stream) {
+  switch (stream) {
+    case StdStream::kInput:
+      return memory::HandleOf(memory::Slot::kInput);
+    case StdStream::kOutput:
+      return memory::HandleOf(memory::Slot::kOutput);
+    case StdStream::kError:
+      return memory::HandleOf(memory::Slot::kError);
+  }
+  return nullptr;
+}
+
+Handle OpenKeyboard() {
+  return memory::HandleOf(memory::Slot::kKeyboard);
+}
+
+bool GetMode(Handle h, std::uint32_t* mode) {
+  const std::uint32_t* recorded = memory::ModeOf(h);
+  if (recorded == nullptr || mode == nullptr) return false;
+  *mode = *recorded;
+  return true;
+}
+
+bool SetMode(Handle h, std::uint32_t mode) {
+  std::uint32_t* recorded = memory::ModeOf(h);
+  if (recorded == nullptr) return false;
+  *recorded = mode;
+  return true;
+}
+
+bool GetCursorInfo(Handle h, CursorInfo* info) {
+  const VirtualConsole* console = ScreenOf(h);
+  if (console == nullptr || info == nullptr || !memory::State().options.cursor_info_readable) {
+    return false;
+  }
+  *info = console->cursor_info();
+  return true;
+}
+
+bool SetCursorInfo(Handle h, const CursorInfo& info) {
+  VirtualConsole* console = ScreenOf(h);
+  if (console == nullptr) return false;
+  memory::State().cursor_info_calls.push_back(info);
+  return console->SetCursorInfo(info);
+}
+
+bool GetScreenInfo(Handle h, ScreenInfo* info) {
+  const VirtualConsole* console = ScreenOf(h);
+  if (console == nullptr || info == nullptr) return false;
+  *info = console->Info();
+  return true;
+}
+
+bool SetCursorPosition(Handle h, Coord at) {
+  VirtualConsole* console = ScreenOf(h);
+  return console != nullptr && console->SetCursorPosition(at);
+}
+
+bool SetTextAttribute(Handle h, std::uint16_t attr) {
+  VirtualConsole* console = ScreenOf(h);
+  if (console == nullptr) return false;
+  console->SetAttr(attr);
+  return true;
+}
+
+bool FillCharacter(Handle h, std::uint8_t ch, std::uint32_t count, Coord from,
+                   std::uint32_t* written) {
+  VirtualConsole* console = ScreenOf(h);
+  if (console == nullptr) return false;
+  return Report(console->FillCharacter(ch, count, from), written);
+}
+
+bool FillAttribute(Handle h, std::uint16_t attr, std::uint32_t count, Coord from,
+                   std::uint32_t* written) {
+  VirtualConsole* console = ScreenOf(h);
+  if (console == nullptr) return false;
+  return Report(console->FillAttribute(attr, count, from), written);
+}
+
+bool WriteCells(Handle h, const Cell* cells, Coord buffer_size, Coord buffer_origin, Rect* region) {
+  VirtualConsole* console = ScreenOf(h);
+  return console != nullptr && console->WriteCells(cells, buffer_size, buffer_origin, region);
+}
+
+bool ScrollBuffer(Handle h, const Rect& source, const Rect* clip, Coord destination,
+                  const Cell& fill) {
+  VirtualConsole* console = ScreenOf(h);
+  return console != nullptr && console->Scroll(source, clip, destination, fill);
+}
+
+bool PeekInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_t* read) {
+  const VirtualConsole* console = InputOf(h);
+  if (console == nullptr) return false;
+  return Report(console->PeekInput(records, count), read);
+}
+
+bool ReadInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_t* read) {
+  VirtualConsole* console = InputOf(h);
+  if (console == nullptr) return false;
+  return Report(console->ReadInput(records, count), read);
+}
+
+// A wait with nothing left to come would last for ever; the test fails at once instead. So
+// does a wait that goes on while keys are queued but none of them is ever taken.
+void Sleep(std::uint32_t) {
+  memory::MemoryState& s = memory::State();
+  ++s.sleep_count;
+  const std::size_t queued = s.console.input().size();
+  if (queued == 0) {
+    throw memory::ScriptExhausted("the program waits for a key and the script has none left");
+  }
+  if (queued != s.queued_at_last_sleep) {
+    s.queued_at_last_sleep = queued;
+    s.idle_sleeps = 0;
+  } else if (++s.idle_sleeps >= memory::kIdleSleepLimit) {
+    throw memory::ScriptExhausted(
+        "the program keeps waiting while keys are queued and takes none of them");
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,183 @@
+#include "platform/terminal/presenter.h"
+
+#include <array>
+
+#include "platform/terminal/cp437.h"
+
+namespace platform::terminal {
+namespace {
+
+// Marks a cell whose colours are the terminal's defaults after a clear without colour erase:
+// no console attribute looks like it.
+constexpr std::uint16_t kUnknownAttr = 0xFFFF;
+// DECSCUSR styles: steady underline and steady block.
+constexpr int kUnderline = 4;
+constexpr int kBlock = 2;
+constexpr std::uint16_t kLightGreyOnBlack = 0x07;
+
+bool Blank(std::uint8_t ch) {
+  return ch == ' ' || ch == 0;
+}
+int Background(std::uint16_t attr) {
+  return (attr >> 4) & 0x0F;
+}
+int Foreground(std::uint16_t attr) {
+  return attr & 0x0F;
+}
+
+// Two cells look alike when they show the same glyph in the same colours; a blank shows no
+// foreground.
+bool LookAlike(const Cell& a, const Cell& b) {
+  if (a.attr == kUnknownAttr || b.attr == kUnknownAttr) return false;
+  if (Blank(a.ch) && Blank(b.ch)) return Background(a.attr) == Background(b.attr);
+  return a.ch == b.ch && a.attr == b.attr;
+}
+
+// The console counts blue 1, green 2, red 4; ANSI counts red 1, green 2, blue 4.
+int AnsiOrder(int index) {
+  return ((index & 1) << 2) | (index & 2) | ((index & 4) >> 2);
+}
+
+std::string Csi(int n, char final) {
+  std::string s = "\x1b[";
+  if (n != 1) s += std::to_string(n);
+  s += final;
+  return s;
+}
+
+// The attribute most blank cells have: the colour a full clear paints.
+std::uint16_t ClearAttr(const Frame& f) {
+  std::array<int, 16> count{};
+  std::array<std::uint16_t, 16> attr{};
+  for (const Cell& c : f.cells) {
+    if (!Blank(c.ch)) continue;
+    ++count[Background(c.attr)];
+    attr[Background(c.attr)] = c.attr;
+  }
+  int best = 0;
+  for (int i = 1; i < 16; ++i)
+    if (count[i] > count[best]) best = i;
+  return count[best] == 0 ? kLightGreyOnBlack : attr[best];
+}
+
+}  // namespace
+
+int AnsiForeground(int index) {
+  return (index & 8 ? 90 : 30) + AnsiOrder(index & 7);
+}
+int AnsiBackground(int index) {
+  return (index & 8 ? 100 : 40) + AnsiOrder(index & 7);
+}
+
+std::string Presenter::Render(const Frame& next) {
+  std::string out;
+  if (!valid_ || shown_.width != next.width || shown_.height != next.height) Clear(next, &out);
+  for (int y = 0; y < next.height; ++y)
+    for (int x = 0; x < next.width; ++x)
+      if (!LookAlike(shown_.at(x, y), next.at(x, y))) DrawCell(next, x, y, &out);
+  PlaceCursor(next, &out);
+  shown_ = next;
+  return out;
+}
+
+void Presenter::Invalidate() {
+  valid_ = false;
+  pen_ = -1;
+  cx_ = cy_ = -1;
+  cursor_shown_ = -1;
+  shape_ = -1;
+}
+
+void Presenter::Clear(const Frame& next, std::string* out) {
+  std::uint16_t fill = kUnknownAttr;
+  if (options_.back_colour_erase) {
+    fill = ClearAttr(next);
+    Pen(fill, false, out);
+  } else {
+    *out += "\x1b[0m";
+    pen_ = -1;
+  }
+  *out += "\x1b[H\x1b[2J";
+  cx_ = cy_ = 0;
+  shown_ = Frame(next.width, next.height, Cell{' ', fill});
+  valid_ = true;
+}
+
+void Presenter::DrawCell(const Frame& next, int x, int y, std::string* out) {
+  MoveTo(next, x, y, true, out);
+  const Cell& c = next.at(x, y);
+  Pen(c.attr, Blank(c.ch), out);
+  *out += GlyphOf(c.ch, options_.utf8);
+  // Past the last column the terminal may hold a pending wrap: trust no column there.
+  cx_ = x + 1 < next.width ? x + 1 : -1;
+  if (cx_ < 0) cy_ = -1;
+}
+
+// Rewriting the few cells between the cursor and `x` can be cheaper than a move, when they
+// need no colour change.
+bool Presenter::GapFill(const Frame& next, int x, int y, std::string* fill) const {
+  if (cy_ != y || cx_ < 0 || x <= cx_ || x - cx_ > 4) return false;
+  for (int i = cx_; i < x; ++i) {
+    const Cell& c = next.at(i, y);
+    const bool same_pen =
+        pen_ == c.attr || (Blank(c.ch) && pen_ >= 0 &&
+                           Background(static_cast<std::uint16_t>(pen_)) == Background(c.attr));
+    if (!same_pen) return false;
+    *fill += GlyphOf(c.ch, options_.utf8);
+  }
+  return true;
+}
+
+void Presenter::MoveTo(const Frame& next, int x, int y, bool fill_gaps, std::string* out) {
+  if (cx_ == x && cy_ == y) return;
+  std::string best = "\x1b[" + std::to_string(y + 1);
+  if (x > 0) best += ";" + std::to_string(x + 1);
+  best += 'H';
+  if (cy_ >= 0 && cx_ >= 0) {
+    std::string rel;
+    if (y > cy_)
+      rel = y - cy_ <= 2 ? std::string(static_cast<std::size_t>(y - cy_), '\n') : Csi(y - cy_, 'B');
+    if (y < cy_) rel = Csi(cy_ - y, 'A');
+    if (x > cx_) rel += Csi(x - cx_, 'C');
+    if (x < cx_) rel += x == 0 ? std::string("\r") : Csi(cx_ - x, 'D');
+    if (rel.size() < best.size()) best = rel;
+    std::string fill;
+    if (fill_gaps && GapFill(next, x, y, &fill) && fill.size() < best.size()) best = fill;
+  }
+  *out += best;
+  cx_ = x;
+  cy_ = y;
+}
+
+void Presenter::Pen(std::uint16_t attr, bool blank, std::string* out) {
+  if (pen_ == attr) return;
+  const auto old = static_cast<std::uint16_t>(pen_);
+  const bool fg_same = pen_ >= 0 && (blank || Foreground(old) == Foreground(attr));
+  const bool bg_same = pen_ >= 0 && Background(old) == Background(attr);
+  if (fg_same && bg_same) return;  // a blank in the right background: the pen can stay
+  std::string sgr = "\x1b[";
+  if (!fg_same) sgr += std::to_string(AnsiForeground(Foreground(attr)));
+  if (!fg_same && !bg_same) sgr += ';';
+  if (!bg_same) sgr += std::to_string(AnsiBackground(Background(attr)));
+  *out += sgr + 'm';
+  // A blank drawn with a foreground left over keeps that foreground in the pen.
+  pen_ = fg_same && blank ? ((Background(attr) << 4) | Foreground(old)) : attr;
+}
+
+void Presenter::PlaceCursor(const Frame& next, std::string* out) {
+  if (!next.cursor_visible) {
+    if (cursor_shown_ != 0) *out += options_.hide_cursor;
+    cursor_shown_ = 0;
+    return;
+  }
+  const int shape = next.cursor_size <= 50 ? kUnderline : kBlock;
+  if (options_.cursor_shapes && shape_ != shape) {
+    *out += "\x1b[" + std::to_string(shape) + " q";
+    shape_ = shape;
+  }
+  MoveTo(next, next.cursor.x, next.cursor.y, false, out);
+  if (cursor_shown_ != 1) *out += options_.show_cursor;
+  cursor_shown_ = 1;
+}
+
+}  // namespace platform::terminal

@@ -1,0 +1,55 @@
+// Brings the tty from the frame it shows to the next one: only the cells that look different
+// are written, with the cheapest cursor moves and colour changes only where the colour
+// changes. The result is the bytes for one write().
+#pragma once
+
+#include <string>
+
+#include "platform/terminal/frame.h"
+
+namespace platform::terminal {
+
+struct PresenterOptions {
+  // The terminal erases with the current background colour, so a clear paints the screen.
+  bool back_colour_erase = true;
+  // The tty's character set is UTF-8 (else glyphs become ASCII and '?').
+  bool utf8 = true;
+  // The terminal takes DECSCUSR for the cursor's shape.
+  bool cursor_shapes = true;
+  std::string hide_cursor = "\x1b[?25l";
+  std::string show_cursor = "\x1b[?25h";
+};
+
+class Presenter {
+ public:
+  explicit Presenter(PresenterOptions options = {}) : options_(std::move(options)) {}
+
+  // The bytes that turn the tty's picture into `next`; empty when nothing changes.
+  std::string Render(const Frame& next);
+  // What the tty shows is unknown (a new screen, a resize, a stop), and so are its colours
+  // and cursor: the next Render clears
+  // the screen and draws everything.
+  void Invalidate();
+
+ private:
+  void Clear(const Frame& next, std::string* out);
+  void DrawCell(const Frame& next, int x, int y, std::string* out);
+  void MoveTo(const Frame& next, int x, int y, bool fill_gaps, std::string* out);
+  bool GapFill(const Frame& next, int x, int y, std::string* fill) const;
+  void Pen(std::uint16_t attr, bool blank, std::string* out);
+  void PlaceCursor(const Frame& next, std::string* out);
+
+  PresenterOptions options_;
+  Frame shown_;
+  bool valid_ = false;
+  int pen_ = -1;           // attribute the terminal draws with, -1 unknown
+  int cx_ = -1, cy_ = -1;  // the terminal's cursor, -1 unknown
+  int cursor_shown_ = -1;  // 0 hidden, 1 shown, -1 unknown
+  int shape_ = -1;         // DECSCUSR style in force, -1 unknown
+};
+
+// The SGR parameters of a console colour index as foreground or background.
+int AnsiForeground(int index);
+int AnsiBackground(int index);
+
+}  // namespace platform::terminal

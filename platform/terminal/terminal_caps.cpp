@@ -1,0 +1,87 @@
+#include "platform/terminal/terminal_caps.h"
+
+#include <langinfo.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+// terminfo's header defines macros named like ordinary words; it comes last.
+#include <term.h>
+
+namespace platform::terminal {
+namespace {
+
+using keyboard::Key;
+
+std::string StringCap(const char* name, const std::string& fallback) {
+  const char* s = tigetstr(const_cast<char*>(name));
+  if (s == nullptr || s == reinterpret_cast<char*>(-1)) return fallback;
+  return s;
+}
+
+bool HasStringCap(const char* name) {
+  const char* s = tigetstr(const_cast<char*>(name));
+  return s != nullptr && s != reinterpret_cast<char*>(-1);
+}
+
+// tmux (and screen inside it) erases with the current background, though their terminfo
+// entries leave `bce` out for the sake of old screen versions.
+bool KnownToEraseWithBackground() {
+  const char* term = std::getenv("TERM");
+  if (term == nullptr) return false;
+  const std::string_view t(term);
+  return t.starts_with("tmux") || (t.starts_with("screen") && std::getenv("TMUX") != nullptr);
+}
+
+void LoadKeys(TerminalCaps* caps) {
+  static constexpr std::pair<const char*, Key> kKeyCaps[] = {
+      {"kcuu1", Key::kUp},     {"kcud1", Key::kDown},   {"kcub1", Key::kLeft},
+      {"kcuf1", Key::kRight},  {"khome", Key::kHome},   {"kend", Key::kEnd},
+      {"kpp", Key::kPageUp},   {"knp", Key::kPageDown}, {"kich1", Key::kInsert},
+      {"kdch1", Key::kDelete}, {"kf1", Key::kF1},       {"kf2", Key::kF2},
+      {"kf3", Key::kF3},       {"kf4", Key::kF4},       {"kf5", Key::kF5},
+      {"kf6", Key::kF6},       {"kf7", Key::kF7},       {"kf8", Key::kF8},
+      {"kf9", Key::kF9},       {"kf10", Key::kF10},     {"kf11", Key::kF11},
+      {"kf12", Key::kF12},
+  };
+  for (const auto& [name, key] : kKeyCaps) {
+    const std::string s = StringCap(name, "");
+    if (!s.empty()) caps->keys.emplace_back(s, key);
+  }
+}
+
+}  // namespace
+
+TerminalCaps LoadTerminalCaps(int fd) {
+  TerminalCaps caps;
+  int error = 0;
+  if (setupterm(nullptr, fd, &error) != 0) {
+    caps.back_colour_erase = KnownToEraseWithBackground();
+    return caps;
+  }
+  caps.described = true;
+  caps.enter_screen = StringCap("smcup", "");
+  caps.leave_screen = StringCap("rmcup", "");
+  caps.hide_cursor = StringCap("civis", "");
+  caps.show_cursor = StringCap("cnorm", caps.show_cursor);
+  caps.back_colour_erase = tigetflag(const_cast<char*>("bce")) > 0 || KnownToEraseWithBackground();
+  caps.cursor_shapes = HasStringCap("Ss");
+  LoadKeys(&caps);
+  del_curterm(cur_term);
+  return caps;
+}
+
+bool LocaleIsUtf8() {
+  const char* current = std::setlocale(LC_CTYPE, nullptr);
+  const std::string saved = current != nullptr ? current : "C";
+  if (std::setlocale(LC_CTYPE, "") == nullptr) return false;
+  const char* codeset = nl_langinfo(CODESET);
+  const bool utf8 = codeset != nullptr &&
+                    (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
+  std::setlocale(LC_CTYPE, saved.c_str());
+  return utf8;
+}
+
+}  // namespace platform::terminal

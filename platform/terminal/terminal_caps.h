@@ -1,0 +1,31 @@
+// What the terminal description (terminfo, for $TERM) says about the tty: the strings that
+// enter and leave the full-screen mode, show and hide the cursor, and that its keys send.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/keyboard_us.h"
+
+namespace platform::terminal {
+
+struct TerminalCaps {
+  bool described = false;  // terminfo knew $TERM; else the ANSI defaults below stand
+  std::string enter_screen = "\x1b[?1049h";
+  std::string leave_screen = "\x1b[?1049l";
+  std::string hide_cursor = "\x1b[?25l";
+  std::string show_cursor = "\x1b[?25h";
+  bool back_colour_erase = false;
+  bool cursor_shapes = false;
+  std::vector<std::pair<std::string, keyboard::Key>> keys;
+};
+
+// Reads the description of $TERM for the tty `fd`.
+TerminalCaps LoadTerminalCaps(int fd);
+
+// Whether the locale's character set (LC_CTYPE from the environment) is UTF-8. The program's
+// own locale is left as it was.
+bool LocaleIsUtf8();
+
+}  // namespace platform::terminal

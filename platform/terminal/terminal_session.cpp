@@ -1,0 +1,265 @@
+#include "platform/terminal/terminal_session.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/terminal/overlays.h"
+#include "platform/terminal/signal_restore.h"
+#include "platform/terminal/terminal_state.h"
+
+namespace platform::terminal {
+namespace {
+
+// How long a lone ESC waits for the rest of an escape sequence before it is the Escape key.
+constexpr int kEscapeWaitMs = 25;
+constexpr int kWidestBuffer = 255;
+constexpr const char* kSaveTitle = "\x1b[22;0t";
+constexpr const char* kRestoreTitle = "\x1b[23;0t";
+
+void WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+}
+
+// No echo, no line editing, no signals from keys, bytes as they are; output unprocessed so
+// that the presenter's bytes reach the screen unchanged.
+termios RawModes(termios t) {
+  t.c_iflag &= ~static_cast<tcflag_t>(BRKINT | ICRNL | INLCR | IGNCR | INPCK | ISTRIP | IXON);
+  t.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+  t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+  t.c_cflag |= CS8;
+  t.c_cc[VMIN] = 1;
+  t.c_cc[VTIME] = 0;
+  return t;
+}
+
+std::string RestoreText(const TerminalState& s) {
+  std::string text = s.caps.leave_screen + "\x1b[0m" + s.caps.show_cursor;
+  if (s.caps.cursor_shapes) text += "\x1b[0 q";
+  if (s.title_saved) text += kRestoreTitle;
+  return text;
+}
+
+void ReadTerminalSize(TerminalState& s) {
+  winsize ws{};
+  if ((ioctl(s.screen_fd, TIOCGWINSZ, &ws) == 0 || ioctl(s.key_fd, TIOCGWINSZ, &ws) == 0) &&
+      ws.ws_col > 0 && ws.ws_row > 0) {
+    s.term_w = ws.ws_col;
+    s.term_h = ws.ws_row;
+  }
+}
+
+// /dev/tty is a device of its own, so comparing devices says nothing: a descriptor is the
+// controlling terminal when the terminal can name our session.
+bool IsControllingTerminal(int fd) {
+  return tcgetsid(fd) == getsid(0);
+}
+
+bool OpenKeyboardAndScreen(TerminalState& s, std::string* why) {
+  s.key_fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (s.key_fd < 0) {
+    *why =
+        std::string("no controlling terminal (cannot open /dev/tty: ") + std::strerror(errno) + ")";
+    return false;
+  }
+  s.stdin_tty = isatty(STDIN_FILENO) == 1;
+  s.stdout_tty = isatty(STDOUT_FILENO) == 1;
+  s.stderr_tty = isatty(STDERR_FILENO) == 1;
+  s.screen_fd = s.stdout_tty ? STDOUT_FILENO : s.stderr_tty ? STDERR_FILENO : s.key_fd;
+  if (s.screen_fd == s.key_fd) {
+    std::fputs("standard output and standard error are not terminals: drawing on /dev/tty\n",
+               stderr);
+  }
+  return true;
+}
+
+bool PlanRestore(const TerminalState& s, RestorePlan* plan, std::string* why) {
+  plan->key_fd = s.key_fd;
+  plan->screen_fd = s.screen_fd;
+  if (tcgetattr(s.key_fd, &plan->key_saved) != 0) {
+    *why = std::string("cannot read the terminal's modes: ") + std::strerror(errno);
+    return false;
+  }
+  plan->key_raw = RawModes(plan->key_saved);
+  plan->screen_separate = s.screen_fd != s.key_fd && !IsControllingTerminal(s.screen_fd);
+  if (plan->screen_separate) {
+    tcgetattr(s.screen_fd, &plan->screen_saved);
+    plan->screen_raw = plan->screen_saved;
+    plan->screen_raw.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+  }
+  return true;
+}
+
+void SetUpDrawing(TerminalState& s) {
+  s.utf8 = LocaleIsUtf8();
+  s.caps = LoadTerminalCaps(s.screen_fd);
+  PresenterOptions options;
+  options.back_colour_erase = s.caps.back_colour_erase;
+  options.utf8 = s.utf8;
+  options.cursor_shapes = s.caps.cursor_shapes;
+  options.hide_cursor = s.caps.hide_cursor;
+  options.show_cursor = s.caps.show_cursor;
+  s.presenter = Presenter(options);
+  s.decoder = KeyDecoder();
+  for (const auto& [bytes, key] : s.caps.keys) s.decoder.AddKeyString(bytes, key);
+}
+
+void CloseAtExit() {
+  CloseSession();
+}
+
+// The keyboard is gone (the terminal was closed): end as a hangup would end the process.
+[[noreturn]] void HangUp() {
+  CloseSession();
+  std::signal(SIGHUP, SIG_DFL);
+  raise(SIGHUP);
+  _exit(128 + SIGHUP);
+}
+
+// Reads what the keyboard holds; false once it has reached its end or failed.
+bool ReadKeys(std::vector<InputRecord>* keys) {
+  TerminalState& s = State();
+  char buf[256];
+  for (;;) {
+    const ssize_t n = read(s.key_fd, buf, sizeof buf);
+    if (n > 0) {
+      s.decoder.Feed(std::string_view(buf, static_cast<std::size_t>(n)), keys);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+    }
+  }
+}
+
+// A resize or a return from a stop, signalled through the self-pipe: what the terminal shows
+// is unknown, and its size may have changed.
+void TakeWakeUps() {
+  TerminalState& s = State();
+  const int reasons = TakeWakeReasons();
+  if (reasons & kWakeResized) ReadTerminalSize(s);
+  if (reasons != 0) s.presenter.Invalidate();
+}
+
+Frame FrameOf(const VirtualConsole& c) {
+  Frame f;
+  f.width = c.width();
+  f.height = c.height();
+  f.cells = c.cells();
+  f.cursor = c.cursor();
+  f.cursor_visible = c.cursor_info().visible;
+  f.cursor_size = c.cursor_info().size;
+  return f;
+}
+
+}  // namespace
+
+TerminalState& State() {
+  static TerminalState state;
+  return state;
+}
+
+bool OpenSession(std::string* why) {
+  TerminalState& s = State();
+  if (s.attached) return true;
+  RestorePlan plan;
+  if (!OpenKeyboardAndScreen(s, why)) return false;
+  if (!PlanRestore(s, &plan, why)) {
+    close(s.key_fd);
+    s.key_fd = -1;
+    return false;
+  }
+  SetUpDrawing(s);
+  s.title_saved = false;
+  s.restore_text = RestoreText(s);
+  ArmSignalRestore(plan, s.restore_text, s.caps.enter_screen);
+  tcsetattr(s.key_fd, TCSANOW, &plan.key_raw);
+  if (plan.screen_separate) tcsetattr(s.screen_fd, TCSADRAIN, &plan.screen_raw);
+  WriteAll(s.screen_fd, s.caps.enter_screen);
+  ReadTerminalSize(s);
+  s.console.Resize(std::min(s.term_w, kWidestBuffer), std::min(s.term_h, kWidestBuffer));
+  s.attached = true;
+  static bool exit_hook = false;
+  if (!exit_hook) exit_hook = std::atexit(CloseAtExit) == 0;
+  return true;
+}
+
+void CloseSession() {
+  TerminalState& s = State();
+  if (!s.attached) return;
+  s.attached = false;
+  RestoreAndDisarm();
+  close(s.key_fd);
+  s.key_fd = -1;
+}
+
+void Present() {
+  TerminalState& s = State();
+  if (!s.attached) return;
+  TakeWakeUps();
+  Frame frame;
+  if (s.term_w < s.console.width() || s.term_h < s.console.height()) {
+    frame = TooSmallNotice(s.term_w, s.term_h, s.console.width(), s.console.height());
+  } else {
+    frame = FrameOf(s.console);
+    if (s.box) DrawMessageBox(s.box->message, s.box->caption, &frame);
+  }
+  std::string out = std::move(s.ahead);
+  s.ahead.clear();
+  out += s.presenter.Render(frame);
+  WriteAll(s.screen_fd, out);
+}
+
+void TakeWaitingKeys() {
+  TerminalState& s = State();
+  if (!s.attached) return;
+  std::vector<InputRecord> keys;
+  ReadKeys(&keys);
+  s.console.input().insert(s.console.input().end(), keys.begin(), keys.end());
+}
+
+void WaitForKeys(std::vector<InputRecord>* keys) {
+  TerminalState& s = State();
+  Present();
+  while (keys->empty()) {
+    pollfd fds[2] = {{s.key_fd, POLLIN, 0}, {WakeFd(), POLLIN, 0}};
+    const int ready = poll(fds, 2, s.decoder.pending() ? kEscapeWaitMs : -1);
+    if (ready < 0) {
+      if (errno != EINTR) HangUp();
+      continue;
+    }
+    if (ready == 0) {
+      s.decoder.Flush(keys);
+      continue;
+    }
+    if (fds[1].revents & POLLIN) Present();
+    if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) && !ReadKeys(keys)) HangUp();
+  }
+}
+
+void QueueTitle(const std::string& utf8_title) {
+  TerminalState& s = State();
+  if (!s.attached) return;
+  if (!s.title_saved) {
+    s.ahead += kSaveTitle;
+    s.title_saved = true;
+    s.restore_text = RestoreText(s);
+    SetRestoreText(s.restore_text);
+  }
+  s.ahead += "\x1b]2;" + utf8_title + "\x07";
+}
+
+}  // namespace platform::terminal

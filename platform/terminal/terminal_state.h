@@ -1,0 +1,47 @@
+// The terminal platform's process-wide state: the tty, the console it presents, the
+// presenter and the key decoder.
+#pragma once
+
+#include <termios.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/terminal/key_decoder.h"
+#include "platform/terminal/presenter.h"
+#include "platform/terminal/terminal_caps.h"
+#include "platform/virtual_console.h"
+
+namespace platform::terminal {
+
+struct MessageBoxText {
+  std::string message;
+  std::string caption;
+};
+
+struct TerminalState {
+  bool attached = false;
+  int key_fd = -1;  // the controlling terminal, opened by us
+  int screen_fd = -1;
+  bool stdin_tty = false;
+  bool stdout_tty = false;
+  bool stderr_tty = false;
+  TerminalCaps caps;
+  bool utf8 = true;
+  VirtualConsole console{80, 25};
+  Presenter presenter;
+  KeyDecoder decoder;
+  int term_w = 80;
+  int term_h = 25;
+  std::string ahead;         // bell and title, sent in front of the next frame
+  std::string restore_text;  // what gives the screen back
+  bool title_saved = false;  // the old title is on the terminal's title stack
+  std::optional<MessageBoxText> box;
+  std::array<std::uint32_t, 4> modes{};  // by StdStream, then the keyboard
+};
+
+TerminalState& State();
+
+}  // namespace platform::terminal

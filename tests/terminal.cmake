@@ -1,0 +1,24 @@
+# The terminal platform: key decoding, presenting and the code page, as units; the real
+# program (or the seam driver) in tmux.
+add_executable(terminal_unit_test
+  terminal_key_decoder_test.cpp
+  terminal_presenter_test.cpp)
+target_link_libraries(terminal_unit_test PRIVATE sorvanta_platform_terminal GTest::gtest_main)
+gtest_discover_tests(terminal_unit_test)
+
+add_executable(terminal_seam_driver tmux/seam_driver.cpp)
+target_link_libraries(terminal_seam_driver PRIVATE sorvanta_platform_terminal)
+
+# The real binaries in tmux: the seam driver always, the program once it is built here.
+set(terminal_tmux ${CMAKE_CURRENT_SOURCE_DIR}/tmux)
+function(terminal_tmux_tests prefix binary)
+  add_test(NAME ${prefix}_tmux_basic COMMAND ${terminal_tmux}/run_basic.sh ${binary} ${ARGN})
+  add_test(NAME ${prefix}_tmux_restore COMMAND ${terminal_tmux}/run_restore.sh ${binary})
+  add_test(NAME ${prefix}_no_tty COMMAND ${terminal_tmux}/run_notty.sh ${binary})
+  set_tests_properties(${prefix}_tmux_basic ${prefix}_tmux_restore PROPERTIES
+    SKIP_RETURN_CODE 77 TIMEOUT 120)
+endfunction()
+terminal_tmux_tests(terminal_driver $<TARGET_FILE:terminal_seam_driver> box)
+if(TARGET sorvanta)
+  terminal_tmux_tests(terminal_sorvanta $<TARGET_FILE:sorvanta>)
+endif()

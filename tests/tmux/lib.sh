@@ -1,0 +1,67 @@
+# Shared helpers of the tmux scripts: a private tmux server per run, bounded waits on the
+# screen, and the program's exit status written by a wrapper shell.
+# shellcheck shell=bash
+
+TIMEOUT_S=${TIMEOUT_S:-15}
+
+need_tmux() {
+  if ! tmux -V >/dev/null 2>&1; then
+    echo "SKIP: tmux is not installed"
+    exit 77
+  fi
+}
+
+# start_program BINARY [ARGS...]: the program in a new 80x22 session; its status goes to
+# $WORK/exit and the terminal's modes after it to $WORK/stty.
+start_program() {
+  WORK=${WORK:-$(mktemp -d)}
+  SOCKET="sorvanta-term-$$-$RANDOM"
+  trap 'tmux -L "$SOCKET" kill-server 2>/dev/null; rm -rf "$WORK"' EXIT
+  {
+    echo '#!/bin/sh'
+    echo 'ulimit -c 0'
+    printf '%q ' "$@"
+    echo
+    echo "echo \$? > '$WORK/exit.tmp'; stty -a > '$WORK/stty'; mv '$WORK/exit.tmp' '$WORK/exit'"
+    echo 'exec sleep 600'
+  } >"$WORK/run.sh"
+  chmod +x "$WORK/run.sh"
+  tmux -L "$SOCKET" -f /dev/null new-session -d -s t -x 80 -y 22 "$WORK/run.sh"
+}
+
+# Row N (counted from 1) as plain text, and with its colours.
+row() { tmux -L "$SOCKET" capture-pane -p -t t -S $(($1 - 1)) -E $(($1 - 1)); }
+row_colours() { tmux -L "$SOCKET" capture-pane -p -e -t t -S $(($1 - 1)) -E $(($1 - 1)); }
+screen() { tmux -L "$SOCKET" capture-pane -p -t t; }
+pane() { tmux -L "$SOCKET" display -p -t t "$1"; }
+keys() { tmux -L "$SOCKET" send-keys -t t "$@"; }
+
+# wait_until COMMAND...: polls the condition every 50 ms, failing after $TIMEOUT_S seconds.
+wait_until() {
+  local tries=$((TIMEOUT_S * 20))
+  while ! "$@"; do
+    tries=$((tries - 1))
+    if [ "$tries" -le 0 ]; then
+      echo "FAIL: timed out waiting for: $*"
+      screen | sed 's/^/  | /'
+      exit 1
+    fi
+    sleep 0.05
+  done
+}
+
+row_has() { row "$1" | grep -qF -- "$2"; }
+screen_has() { screen | grep -qF -- "$1"; }
+screen_lacks() { ! screen | grep -qF -- "$1"; }
+exited() { [ -f "$WORK/exit" ]; }
+
+# The program's own process: the wrapper shell's child.
+program_pid() { pgrep -P "$(pane '#{pane_pid}')" | head -n1; }
+
+check() {
+  if ! eval "$1"; then
+    echo "FAIL: $2"
+    screen | sed 's/^/  | /'
+    exit 1
+  fi
+}

@@ -1,0 +1,132 @@
+#!/bin/bash
+# The Windows program under Wine in an 80x22 tmux terminal: a whole dialog typed in, every row
+# of the final screen checked with its colours, then the last key and exit code 0.
+#
+#   run_dialog.sh path/to/sorvanta.exe
+#
+# Wine runs without a display, so the console is the terminal itself, and a message box returns
+# at once (nothing can show it): the rejected answers below still take the error path, beep and
+# box included, and are wiped and asked again. Exits 77 (skipped) without tmux, Wine or python3.
+set -euo pipefail
+
+exe=${1:?usage: run_dialog.sh sorvanta.exe}
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in tmux wine python3 script; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+# The dialog: each answer is typed and ended with Enter, in order. Rejected answers are
+# followed by the answer that replaces them.
+answers=(
+  5      # maximum front-back spacing
+  4      # maximum front width
+  yes    # rejected: Y or N only
+  n      # surround spacing not fixed
+  6      # its maximum
+  0.5    # surround height
+  99.99  # rejected: below 100 degrees
+  110    # surround angle
+)
+
+# The final screen. Each line: row, column, colour, text. Colours: a answer (black on bright
+# white), p prompt (dark grey on bright white), w warning (light red on bright white). Every
+# cell not named here must be a blank in the answer colour.
+expected_screen() {
+  cat <<'ROWS'
+2 1 a    Sorvanta v1
+3 1 a    Surround loudspeaker placement planner, by the Sorvanta developers
+4 1 a    https://sorvanta.example.org
+8 1 p    Maximum front-back spacing of the centre and surround speakers?
+8 72 a 5
+9 1 p    Maximum side-side spacing of the front left/right speakers?
+9 72 a 4
+10 1 p    Is the surround speaker side-to-side spacing fixed [Y/N]?
+10 72 a n
+11 1 p    Maximum side-to-side spacing of the surround speakers?
+11 72 a 6
+12 1 p    Height of the surround speakers above the listening position?
+12 72 a 0.5
+13 1 p    Angular position of the surround speakers in degrees [100 to 120]?
+13 72 a 110
+16 1 p    Front-back spacing of the centre and surround speakers
+16 72 a 4.32
+17 1 p    Listening distance and side-side spacing of the front L/R speakers
+17 72 a 3.23
+18 1 p    Side-side spacing of the surround speakers
+18 72 a 6.00
+21 1 p    press any key to quit
+ROWS
+}
+
+work=$(mktemp -d)
+socket=sorvanta-wine-$$
+cleanup() {
+  tmux -L "$socket" kill-server 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+"$here/wine-run.sh" --prepare
+
+# The screen as rows of "text<TAB>colours", one letter a cell, from tmux's coloured capture.
+screen() {
+  tmux -L "$socket" capture-pane -p -e -N -t sorvanta | python3 "$here/screen_cells.py"
+}
+
+wait_for_row() {  # row text, up to 60 s
+  local row=$1 text=$2
+  for _ in $(seq 600); do
+    if screen | sed -n "${row}p" | cut -f1 | grep -qF -- "$text"; then return 0; fi
+    if [ -f "$work/exit" ]; then break; fi
+    sleep 0.1
+  done
+  echo "row $row never showed: $text"
+  screen | cut -f1
+  return 1
+}
+
+tmux -L "$socket" -f /dev/null new-session -d -s sorvanta -x 80 -y 22 \
+  "'$here/wine-run.sh' '$exe'; echo \$? > '$work/exit'; sleep 600"
+tmux -L "$socket" set-option -t sorvanta remain-on-exit on >/dev/null
+
+wait_for_row 8 "Maximum front-back spacing"
+for answer in "${answers[@]}"; do
+  tmux -L "$socket" send-keys -t sorvanta -l -- "$answer"
+  tmux -L "$socket" send-keys -t sorvanta Enter
+done
+wait_for_row 21 "press any key to quit"
+
+# Compare every cell of the final screen.
+screen >"$work/actual"
+python3 - "$work/actual" <(expected_screen) <<'PY'
+import sys
+actual = [line.rstrip("\n").split("\t") for line in open(sys.argv[1])]
+rows = [[" "] * 80 for _ in range(22)]
+colours = [["a"] * 80 for _ in range(22)]
+for line in open(sys.argv[2]):
+    row, column, colour, text = line.rstrip("\n").split(" ", 3)
+    r, c = int(row) - 1, int(column) - 1
+    for i, ch in enumerate(text):
+        rows[r][c + i] = ch
+        colours[r][c + i] = colour
+faults = 0
+for r in range(22):
+    want_text, want_colours = "".join(rows[r]), "".join(colours[r])
+    got_text, got_colours = actual[r] if r < len(actual) else ("", "")
+    if (got_text, got_colours) != (want_text, want_colours):
+        faults += 1
+        print(f"row {r + 1}:\n  want {want_text!r}\n       {want_colours}\n"
+              f"  got  {got_text!r}\n       {got_colours}")
+sys.exit(1 if faults else 0)
+PY
+
+# Any key ends the program, with exit code 0.
+tmux -L "$socket" send-keys -t sorvanta q
+for _ in $(seq 300); do
+  [ -s "$work/exit" ] && break
+  sleep 0.1
+done
+[ -s "$work/exit" ] || { echo "the program did not end after the last key"; exit 1; }
+code=$(cat "$work/exit")
+[ "$code" = 0 ] || { echo "exit code $code, not 0"; exit 1; }
+echo "dialog passed: ${#answers[@]} answers, 22 rows checked, exit code 0"

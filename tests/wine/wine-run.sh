@@ -1,0 +1,41 @@
+#!/bin/sh
+# Runs a cross-built Windows program under Wine: the emulator of the MinGW build's tests.
+#
+#   wine-run.sh PROGRAM.exe [ARGUMENTS...]
+#   wine-run.sh --prepare        (only make the prefix)
+#
+# Every run shares one Wine prefix in a temporary folder, made on first use (which takes a
+# while) under a lock, so that tests running side by side neither make it twice nor touch the
+# user's own ~/.wine. No display is used: Wine then runs console programs on the terminal.
+# With SORVANTA_WINE_TTY=1 the program is given a terminal of its own (through script(1)), for
+# tests that need a real console screen and input buffer.
+set -eu
+
+prefix=${SORVANTA_WINEPREFIX:-${TMPDIR:-/tmp}/sorvanta-wine-$(id -u)}
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+
+make_prefix() {
+  mkdir -p "$prefix"
+  (
+    flock 9
+    if [ ! -f "$prefix/.sorvanta-ready" ]; then
+      wineboot -i >/dev/null 2>&1
+      wineserver -w
+      touch "$prefix/.sorvanta-ready"
+    fi
+  ) 9>"$prefix.lock"
+}
+
+[ -f "$prefix/.sorvanta-ready" ] || make_prefix
+[ "${1:-}" = --prepare ] && exit 0
+
+if [ "${SORVANTA_WINE_TTY:-0}" = 1 ]; then
+  # script(1) quotes nothing: hand it one command line with every argument quoted.
+  command=wine
+  for argument in "$@"; do
+    command="$command '$(printf '%s' "$argument" | sed "s/'/'\\\\''/g")'"
+  done
+  exec script -qec "$command" /dev/null </dev/null
+fi
+exec wine "$@"
