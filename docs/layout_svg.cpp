@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr double kScale = 60;  // pixels per unit of length
+constexpr double kScale = 70;  // pixels per unit of length
 constexpr double kPi = 3.14159265358979323846;
 
 struct Point {
@@ -58,17 +58,26 @@ void TopView(const app::Layout& layout, double height, double theta_degrees, Poi
   Speaker(sr, "RS");
   std::printf("<circle cx='%.1f' cy='%.1f' r='6' class='you'/>\n", centre.x, centre.y);
   Text({centre.x + 10, centre.y + 18}, "start", "listening position");
-  Line({fl.x, fl.y - 28}, {fr.x, fr.y - 28}, "class='dim'");
-  Text({centre.x, fl.y - 34}, "middle", Fixed2("front width = listening distance", r));
+  const double top = c.y - 40;
+  Line({fl.x, top}, {fr.x, top}, "class='dim'");
+  Line({fl.x, top - 5}, {fl.x, fl.y - 12}, "class='ext'");
+  Line({fr.x, top - 5}, {fr.x, fr.y - 12}, "class='ext'");
+  Text({centre.x, top - 8}, "middle", Fixed2("front width = listening distance", r));
   Line({sl.x, sl.y + 26}, {sr.x, sr.y + 26}, "class='dim'");
   Text({centre.x, sl.y + 44}, "middle", Fixed2("surround spacing", layout.surround_width));
   const double right = centre.x + r * kScale + 30;
   Line({right, c.y}, {right, sr.y}, "class='dim'");
+  Line({c.x + 12, c.y}, {right + 5, c.y}, "class='ext'");
+  Line({sr.x + 12, sr.y}, {right + 5, sr.y}, "class='ext'");
   Text({right + 8, (c.y + sr.y) / 2}, "start", Fixed2("front-back spacing", layout.front_back));
   Text({(centre.x + fr.x) / 2 + 8, (centre.y + fr.y) / 2}, "start",
        Fixed2("listening distance", r));
-  Text({centre.x - 20, centre.y + 36}, "end",
-       "surround angle " + std::to_string(int(theta_degrees)) + "\u00b0 from straight ahead");
+  // The surround angle, swept from straight ahead to the left surround.
+  const Point arc_end = at(-theta_degrees, 0.6);
+  std::printf("<path d='M %.1f %.1f A %.1f %.1f 0 0 0 %.1f %.1f' class='arc'/>\n", centre.x,
+              centre.y - 0.6 * kScale, 0.6 * kScale, 0.6 * kScale, arc_end.x, arc_end.y);
+  Text({centre.x - 0.6 * kScale - 8, centre.y - 10}, "end",
+       "surround angle " + std::to_string(static_cast<int>(theta_degrees)) + "\u00b0");
 }
 
 // From the side: the centre speaker ahead at ear height, a surround behind and raised.
@@ -81,13 +90,14 @@ void SideView(const app::Layout& layout, double height, double theta_degrees, Po
   Line({ear.x - behind * kScale - 20, ear.y}, {c.x + 20, ear.y}, "class='guide'");
   Line(ear, c, "class='ray'");
   Line(ear, s, "class='ray'");
-  Speaker(c, "C");
-  Speaker(s, "LS/RS");
+  Speaker(c, "C, L, R");
+  Speaker(s, "LS, RS");
   std::printf("<circle cx='%.1f' cy='%.1f' r='6' class='you'/>\n", ear.x, ear.y);
-  Text({ear.x, ear.y + 22}, "middle", "ear height");
-  Line({s.x - 16, s.y}, {s.x - 16, ear.y}, "class='dim'");
-  Text({s.x - 22, (s.y + ear.y) / 2}, "end", Fixed2("surround height", height));
-  Text({(ear.x + s.x) / 2, (ear.y + s.y) / 2 - 10}, "middle", Fixed2("distance", r));
+  Text({ear.x, ear.y + 22}, "middle", "ears of the listener");
+  Text({(ear.x + c.x) / 2, ear.y - 8}, "middle", Fixed2("listening distance", r));
+  Line({s.x - 20, s.y}, {s.x - 20, ear.y}, "class='dim'");
+  Text({s.x - 28, (s.y + ear.y) / 2 + 4}, "end", Fixed2("surround height", height));
+  Text({s.x, s.y - 30}, "middle", "as far from the ears as the front speakers");
 }
 
 }  // namespace
@@ -102,17 +112,18 @@ int main(int argc, char** argv) {
   const double height = std::stod(argv[5]);
   const double theta = std::stod(argv[6]);
   std::printf(
-      "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='760' "
+      "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='830' "
       "font-family='sans-serif' font-size='13'>\n"
       "<style>.spk{fill:#333}.ray{stroke:#888;stroke-dasharray:4 3}.guide{fill:none;"
-      "stroke:#ccc}.dim{stroke:#c00;stroke-width:1.5}.you{fill:#06c}text{fill:#222}</style>\n"
+      "stroke:#ccc}.dim{stroke:#c00;stroke-width:1.5}.you{fill:#06c}.ext{stroke:#c00;stroke-width:"
+      "0.5}.arc{fill:none;stroke:#06c}text{fill:#222}</style>\n"
       "<rect width='100%%' height='100%%' fill='white'/>\n");
   Text({20, 24}, "start",
        "Seen from above (answers " + std::string(argv[1]) + ", " + argv[2] + ", " + argv[3] + ", " +
            argv[4] + ", " + argv[5] + ", " + argv[6] + ")");
-  TopView(layout, height, theta, {400, 300});
-  Text({20, 560}, "start", "Seen from the side");
-  SideView(layout, height, theta, {430, 690});
+  TopView(layout, height, theta, {400, 345});
+  Text({20, 630}, "start", "Seen from the side (front to the right)");
+  SideView(layout, height, theta, {400, 770});
   std::printf("</svg>\n");
   return 0;
 }

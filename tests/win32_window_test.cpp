@@ -50,7 +50,7 @@ TEST(Win32Placement, CentresInTheWorkAreaAndKeepsTheTitleBarOnIt) {
     long y;
   };
   const Case cases[] = {
-      {{0, 0, 1024, 768}, {5, 5, 665, 373}, 182, 197},
+      {{0, 0, 1024, 768}, {5, 5, 665, 373}, 182, 200},
       {{0, 40, 1920, 1080}, {0, 0, 660, 368}, 630, 376},   // a taskbar along the top
       {{-1280, 0, 0, 1024}, {0, 0, 640, 480}, -960, 272},  // a monitor left of the main one
       {{0, 0, 800, 600}, {0, 0, 1000, 700}, 0, 0},         // larger than the work area
