@@ -2,6 +2,8 @@
 // screen and every window-service call checked.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,20 @@ struct ReportCase {
   const char* w;
 };
 
+void PrintTo(const ReportCase& c, std::ostream* out) {
+  for (const std::string& answer : c.answers) *out << '"' << answer << "\" ";
+}
+
+// A test name from the answers: letters and digits kept, everything else an underscore.
+std::string CaseName(const testing::TestParamInfo<ReportCase>& info) {
+  std::string name = "case" + std::to_string(info.index);
+  for (const std::string& answer : info.param.answers) {
+    name += '_';
+    for (char c : answer) name += std::isalnum(static_cast<unsigned char>(c)) ? c : 'x';
+  }
+  return name;
+}
+
 class Report : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(Report, WholeDialogScreen) {
@@ -133,7 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{{"abc", "-1", "N", "1E400", "0", "1.1E2"},
                    {"-0.66", kAnswer},
                    {"-1.00", kWarning},
-                   "1.88"}));
+                   "1.88"}),
+    CaseName);
 
 std::vector<std::string> Plus(std::vector<std::string> calls,
                               std::initializer_list<const char*> more) {

@@ -1,5 +1,6 @@
 # The terminal platform: key decoding, presenting and the code page, as units; the real
 # program (or the seam driver) in tmux.
+if(NOT WIN32)
 add_executable(terminal_unit_test
   terminal_key_decoder_test.cpp
   terminal_presenter_test.cpp)
@@ -21,4 +22,5 @@ endfunction()
 terminal_tmux_tests(terminal_driver $<TARGET_FILE:terminal_seam_driver> box)
 if(TARGET sorvanta)
   terminal_tmux_tests(terminal_sorvanta $<TARGET_FILE:sorvanta>)
+endif()
 endif()
