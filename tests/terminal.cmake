@@ -22,5 +22,9 @@ endfunction()
 terminal_tmux_tests(terminal_driver $<TARGET_FILE:terminal_seam_driver> box)
 if(TARGET sorvanta)
   terminal_tmux_tests(terminal_sorvanta $<TARGET_FILE:sorvanta>)
+  # A whole dialog with rejected answers, every cell and colour of the final screen checked.
+  add_test(NAME terminal_sorvanta_tmux_dialog
+           COMMAND ${terminal_tmux}/run_dialog.sh $<TARGET_FILE:sorvanta>)
+  set_tests_properties(terminal_sorvanta_tmux_dialog PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 endif()
 endif()

@@ -11,7 +11,7 @@ if(WIN32)
     # Making the Wine prefix takes longer than test discovery may: make it now, once.
     execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --prepare)
     add_test(NAME wine_dialog
-             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/run_dialog.sh $<TARGET_FILE:sorvanta>)
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tmux/run_dialog.sh $<TARGET_FILE:sorvanta>)
     set_tests_properties(wine_dialog PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
   endif()
 endif()

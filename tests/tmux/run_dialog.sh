@@ -1,30 +1,42 @@
 #!/bin/bash
-# The Windows program under Wine in an 80x22 tmux terminal: a whole dialog typed in, every row
-# of the final screen checked with its colours, then the last key and exit code 0.
+# The program in an 80x22 tmux terminal: a whole dialog typed in, with rejected answers, every
+# row of the final screen checked with its colours, then the last key and exit code 0.
 #
-#   run_dialog.sh path/to/sorvanta.exe
+#   run_dialog.sh path/to/sorvanta          the program on this terminal
+#   run_dialog.sh path/to/sorvanta.exe      the Windows program under Wine
 #
-# Wine runs without a display, so the console is the terminal itself, and a message box returns
-# at once (nothing can show it): the rejected answers below still take the error path, beep and
-# box included, and are wiped and asked again. Exits 77 (skipped) without tmux, Wine or python3.
+# On a terminal the message box is drawn over the screen and closed with Enter. Wine runs without
+# a display, so its console is the terminal itself and a message box returns at once (nothing can
+# show it): the rejected answers still take the error path, beep and box included, and are wiped
+# and asked again. Exits 77 (skipped) without tmux, python3 or, for the .exe, Wine.
 set -euo pipefail
 
-exe=${1:?usage: run_dialog.sh sorvanta.exe}
+exe=${1:?usage: run_dialog.sh PROGRAM}
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in tmux wine python3 script; do
+wine_run=$(cd "$here/../wine" && pwd)/wine-run.sh
+tools=(tmux python3)
+launch="'$exe'"
+if [[ $exe == *.exe ]]; then
+  tools+=(wine script)
+  launch="'$wine_run' '$exe'"
+fi
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
-# The dialog: each answer is typed and ended with Enter, in order. Rejected answers are
-# followed by the answer that replaces them.
+# The dialog: each answer is typed and ended with Enter, in order. A rejected answer is followed
+# by BOX, the message box that it brings (closed with Enter once it shows), and then by the
+# answer that replaces it.
 answers=(
   5      # maximum front-back spacing
   4      # maximum front width
   yes    # rejected: Y or N only
+  BOX
   n      # surround spacing not fixed
   6      # its maximum
   0.5    # surround height
   99.99  # rejected: below 100 degrees
+  BOX
   110    # surround angle
 )
 
@@ -66,17 +78,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$here/wine-run.sh" --prepare
+if [[ $exe == *.exe ]]; then "$wine_run" --prepare; fi
 
 # The screen as rows of "text<TAB>colours", one letter a cell, from tmux's coloured capture.
 screen() {
   tmux -L "$socket" capture-pane -p -e -N -t sorvanta | python3 "$here/screen_cells.py"
 }
 
-wait_for_row() {  # row text, up to 60 s
-  local row=$1 text=$2
+# Waits up to 60 s for a screen condition: a row number and text, or "any" and text.
+wait_for_row() {
+  local row=$1 text=$2 rows
   for _ in $(seq 600); do
-    if screen | sed -n "${row}p" | cut -f1 | grep -qF -- "$text"; then return 0; fi
+    if [ "$row" = any ]; then rows=(cat); else rows=(sed -n "${row}p"); fi
+    if screen | "${rows[@]}" | cut -f1 | grep -qF -- "$text"; then return 0; fi
     if [ -f "$work/exit" ]; then break; fi
     sleep 0.1
   done
@@ -85,12 +99,32 @@ wait_for_row() {  # row text, up to 60 s
   return 1
 }
 
+wait_until_gone() {
+  for _ in $(seq 600); do
+    screen | cut -f1 | grep -qF -- "$1" || return 0
+    sleep 0.1
+  done
+  echo "still showing: $1"
+  return 1
+}
+
+close_box() {
+  [[ $exe == *.exe ]] && return 0
+  wait_for_row any "ERROR"
+  tmux -L "$socket" send-keys -t sorvanta Enter
+  wait_until_gone "ERROR"
+}
+
 tmux -L "$socket" -f /dev/null new-session -d -s sorvanta -x 80 -y 22 \
-  "'$here/wine-run.sh' '$exe'; echo \$? > '$work/exit'; sleep 600"
+  "$launch; echo \$? > '$work/exit'; sleep 600"
 tmux -L "$socket" set-option -t sorvanta remain-on-exit on >/dev/null
 
 wait_for_row 8 "Maximum front-back spacing"
 for answer in "${answers[@]}"; do
+  if [ "$answer" = BOX ]; then
+    close_box
+    continue
+  fi
   tmux -L "$socket" send-keys -t sorvanta -l -- "$answer"
   tmux -L "$socket" send-keys -t sorvanta Enter
 done
@@ -109,11 +143,22 @@ for line in open(sys.argv[2]):
     for i, ch in enumerate(text):
         rows[r][c + i] = ch
         colours[r][c + i] = colour
+# A blank shows only its background: any of the three pairs (or a blank erased in bright
+# white, "b") will do there. Blanks the terminal erased at the end of a row are not in the
+# capture at all, and count as blanks.
+def cell_ok(want_ch, want_colour, got_text, got_colours, c):
+    if c >= len(got_text):
+        return want_ch == " "
+    if want_ch == " ":
+        return got_text[c] == " " and got_colours[c] in "apwb"
+    return got_text[c] == want_ch and got_colours[c] == want_colour
+
 faults = 0
 for r in range(22):
     want_text, want_colours = "".join(rows[r]), "".join(colours[r])
     got_text, got_colours = actual[r] if r < len(actual) else ("", "")
-    if (got_text, got_colours) != (want_text, want_colours):
+    if not all(cell_ok(want_text[c], want_colours[c], got_text, got_colours, c)
+               for c in range(80)) or len(got_text) > 80:
         faults += 1
         print(f"row {r + 1}:\n  want {want_text!r}\n       {want_colours}\n"
               f"  got  {got_text!r}\n       {got_colours}")

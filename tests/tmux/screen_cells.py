@@ -1,11 +1,12 @@
 """Reads a coloured tmux capture (capture-pane -p -e -N) and prints each row as its text, a
 tab and one letter a cell for the cell's colour pair: a answer (black on bright white),
-p prompt (dark grey on bright white), w warning (light red on bright white), ? anything else.
+p prompt (dark grey on bright white), w warning (light red on bright white), b the terminal's
+own foreground on bright white (cells erased with that background), ? anything else.
 The colour state carries over from row to row, as tmux emits only the changes."""
 import re
 import sys
 
-NAMES = {(30, 107): "a", (90, 107): "p", (91, 107): "w"}
+NAMES = {(30, 107): "a", (90, 107): "p", (91, 107): "w", (39, 107): "b"}
 SGR = re.compile(r"\x1b\[([0-9;]*)m")
 
 
