@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console_test_support.h"
 #include "platform/keyboard_us.h"
 #include "platform/memory/memory_platform.h"
 
@@ -17,13 +18,8 @@ using platform::InputRecord;
 
 constexpr std::uint16_t kBlackOnWhite = 0xF0;
 
-void StartOn(int width, int height) {
-  memory::Options options;
-  options.width = width;
-  options.height = height;
-  memory::Reset(options);
-  console::ConsoleStartup();
-}
+using console_test::CursorCallsFrom;
+using console_test::StartOn;
 
 std::string Padded(std::string row, int width) {
   row.resize(static_cast<std::size_t>(width), ' ');
@@ -388,11 +384,7 @@ TEST(ReadLine, ShowsAHiddenCursorWhileTyping) {
     const std::size_t before = memory::CursorInfoCalls().size();
     memory::Type("x\r");
     console::ReadLine();
-    std::vector<std::pair<std::uint32_t, bool>> calls;
-    for (std::size_t i = before; i < memory::CursorInfoCalls().size(); ++i) {
-      calls.emplace_back(memory::CursorInfoCalls()[i].size, memory::CursorInfoCalls()[i].visible);
-    }
-    EXPECT_EQ(calls, c.calls);
+    EXPECT_EQ(CursorCallsFrom(before), c.calls);
     EXPECT_EQ(memory::Console().cursor_info().visible, c.visible_after);
   }
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console_test_support.h"
 #include "platform/memory/memory_platform.h"
 
 namespace {
@@ -18,13 +19,8 @@ constexpr std::uint16_t kGreyOnBlack = 0x07;
 constexpr std::uint16_t kBlackOnWhite = 0xF0;
 constexpr std::uint16_t kRedOnWhite = 0xFC;
 
-void StartOn(int width, int height) {
-  memory::Options options;
-  options.width = width;
-  options.height = height;
-  memory::Reset(options);
-  console::ConsoleStartup();
-}
+using console_test::CursorCallsFrom;
+using console_test::StartOn;
 
 // Rows 1.. of the screen, each padded to the width.
 std::vector<std::string> Rows() {
@@ -349,11 +345,7 @@ TEST(ConsoleScreen, ClearScreenHidesAVisibleCursorOnlyWhileItClears) {
     console::SetCursor(c.set_cursor);
     const std::size_t before = memory::CursorInfoCalls().size();
     console::ClearScreen();
-    std::vector<std::pair<std::uint32_t, bool>> calls;
-    for (std::size_t i = before; i < memory::CursorInfoCalls().size(); ++i) {
-      calls.emplace_back(memory::CursorInfoCalls()[i].size, memory::CursorInfoCalls()[i].visible);
-    }
-    EXPECT_EQ(calls, c.calls);
+    EXPECT_EQ(CursorCallsFrom(before), c.calls);
     EXPECT_EQ(memory::Console().cursor_info().visible, c.visible_after);
   }
 }
