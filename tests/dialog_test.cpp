@@ -286,4 +286,27 @@ TEST(Dialog, ProgramWaitingWithNoKeysLeftFailsInsteadOfHanging) {
   EXPECT_THROW(WINMAIN(nullptr, nullptr, "", 1), memory::ScriptExhausted);
 }
 
+// A 10000-character answer scrolls the screen far up and leaves its characters behind, but the
+// dialog goes on: the next answer is typed at its anchor row, and from question 3 on every text
+// stands where it belongs. The 10001st character is dropped.
+TEST(Dialog, TenThousandCharacterAnswerDoesNotBreakTheDialog) {
+  memory::Reset();
+  TypeAnswers({std::string(10001, '7'), "4", "N", "6", "0.5", "110"});
+  memory::Type("q");
+  RunProgram();
+  const ExpectedScreen expected = DialogScreen({"5", "4", "N", "6", "0.5", "110"},
+                                               {"4.32", kAnswer}, {"3.23", kAnswer}, "6.00");
+  for (int row = 10; row <= 22; ++row) {
+    for (int column = 1; column <= 80; ++column) {
+      if (expected.Char(row, column) == ' ') continue;
+      SCOPED_TRACE(testing::Message() << "row " << row << ", column " << column);
+      EXPECT_EQ(memory::Row(row)[static_cast<std::size_t>(column - 1)], expected.Char(row, column));
+      EXPECT_EQ(memory::Attr(row, column), expected.Attr(row, column));
+    }
+  }
+  EXPECT_EQ(memory::Row(9)[71], '4');
+  EXPECT_EQ(memory::WindowCalls(), SetUpCalls());
+  ExpectFinalState();
+}
+
 }  // namespace
