@@ -107,7 +107,7 @@ InputRecord RandomRecord(FuzzedDataProvider& in) {
 void AddRecords(FuzzedDataProvider& in, std::vector<InputRecord>* records) {
   const InputRecord r = RandomRecord(in);
   const std::size_t repeat =
-      in.ConsumeIntegralInRange(0, 15) == 0 ? in.ConsumeIntegralInRange<std::size_t>(1, 10050) : 1;
+      in.ConsumeIntegralInRange(0, 63) == 0 ? in.ConsumeIntegralInRange<std::size_t>(1, 10050) : 1;
   records->insert(records->end(), repeat, r);
 }
 
@@ -154,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   console::SetColor(0, 15, 0);
 
   std::vector<InputRecord> records;
-  while (in.remaining_bytes() > 0 && records.size() < 20000) AddRecords(in, &records);
+  while (in.remaining_bytes() > 0 && records.size() < 12000) AddRecords(in, &records);
   records.push_back(platform::keyboard::Typed('\r'));
   const InputRecord after = platform::keyboard::Typed('z');
   records.push_back(after);

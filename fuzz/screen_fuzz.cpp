@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -114,10 +112,6 @@ struct Model {
 
 void CheckSame(const Model& m) {
   const platform::VirtualConsole& c = memory::Console();
-  if (getenv("FUZZ_DEBUG")) {
-    fprintf(stderr, "size %dx%d/%dx%d cursor %d,%d/%d,%d wrap %d info %d %u/%d %u\n", c.width(), c.height(), m.w, m.h, c.cursor().x, c.cursor().y, m.x, m.y, m.wrap, c.cursor_info().visible, c.cursor_info().size, m.cursor_visible, m.cursor_size);
-    for (size_t i = 0; i < m.cells.size(); ++i) if (!(m.cells[i] == c.cells()[i])) { fprintf(stderr, "cell %zu: %02x/%x vs model %02x/%x\n", i, c.cells()[i].ch, c.cells()[i].attr, m.cells[i].ch, m.cells[i].attr); break; }
-  }
   Check(c.width() == m.w && c.height() == m.h);
   Check(c.cursor().x >= 0 && c.cursor().x < c.width() && c.cursor().y >= 0 &&
         c.cursor().y < c.height());
@@ -146,13 +140,10 @@ std::int32_t ColourIndex(FuzzedDataProvider& in) {
 }
 
 void Step(FuzzedDataProvider& in, Model& m) {
-  const int op = in.ConsumeIntegralInRange(0, 8);
-  if (getenv("FUZZ_DEBUG")) fprintf(stderr, "op %d\n", op);
-  switch (op) {
+  switch (in.ConsumeIntegralInRange(0, 8)) {
     case 0:
     case 1: {
       const std::string text = in.ConsumeRandomLengthString(600);
-      if (getenv("FUZZ_DEBUG")) { fprintf(stderr, "text %zu:", text.size()); for (char ch : text) fprintf(stderr, " %02x", (unsigned char)ch); fprintf(stderr, "\n"); }
       console::PrintText(text);
       m.Print(text);
       break;

@@ -180,16 +180,18 @@ std::size_t DecodeCsi(std::string_view s, std::vector<InputRecord>* out) {
       return i + 1;
     }
     if (b < 0x20 || b > 0x3F) return i;  // broken off: drop what came so far
-    ++i;
+    // Judged on the sequence's own bytes, so that it goes the same way however reads cut it.
+    if (++i >= kLongestSequence) return i;
   }
-  return s.size() > kLongestSequence ? s.size() : 0;
+  return 0;
 }
 
 // "ESC O x", with an optional modifier digit before x; keypad keys in application mode too.
 std::size_t DecodeSs3(std::string_view s, std::vector<InputRecord>* out) {
   std::size_t i = 2;
-  while (i < s.size() && ((s[i] >= '0' && s[i] <= '9') || s[i] == ';')) ++i;
-  if (i >= s.size()) return s.size() > kLongestSequence ? s.size() : 0;
+  while (i < s.size() && i < kLongestSequence && ((s[i] >= '0' && s[i] <= '9') || s[i] == ';')) ++i;
+  if (i >= kLongestSequence) return i;
+  if (i >= s.size()) return 0;
   const char final = s[i];
   const std::string_view params = s.substr(2, i - 2);
   const std::vector<int> p = Parameters(params);

@@ -1,0 +1,58 @@
+#!/bin/bash
+# Every fatal signal, sent from outside while the program waits at each question and while
+# its message box is open: the program
+# ends by that signal (its shell sees 128 + N), and the terminal is given back: stty shows
+# echo, icanon, isig, opost and onlcr, the main screen is back, the cursor visible, and what the
+# shell prints next is in the terminal's own colours.
+# Usage: soak_signals.sh BINARY [SIGNAL...]
+set -u
+. "$(dirname "$0")/soak_lib.sh"
+need_tmux
+[ $# -ge 1 ] || { echo "usage: $0 BINARY [SIGNAL...]"; exit 2; }
+binary=$1
+shift
+signals=${*:-TERM HUP INT QUIT SEGV BUS ILL FPE ABRT}
+
+# No colour in the shell's line after the program, nor on any row around it.
+plain_after_exit() {
+  wait_until screen_has "AFTER-EXIT"
+  local line
+  line=$(tmux -L "$SOCKET" capture-pane -p -e -t t | grep -F "AFTER-EXIT")
+  [ "$line" = "AFTER-EXIT" ]
+}
+
+# Moment 7 is question 3 with its message box open.
+box_open() { screen_has "ERROR"; }
+for sig in $signals; do
+  for k in 1 2 3 4 5 6 7; do
+    (
+      start_program_marked "$binary"
+      if [ "$k" = 7 ]; then
+        answer_questions 1 2
+        wait_until at_question 3
+        keys -l "maybe"
+        keys Enter
+        wait_until box_open
+      else
+        answer_questions 1 $((k - 1))
+        wait_until at_question "$k"
+      fi
+      pid=$(program_pid)
+      check '[ -n "$pid" ]' "found the program's process"
+      kill -s "$sig" "$pid"
+      wait_until exited
+      want=$((128 + $(kill -l "$sig")))
+      check '[ "$(cat "$WORK/exit")" = "$want" ]' \
+        "SIG$sig at question $k: status $want (got $(cat "$WORK/exit"))"
+      modes=$(cat "$WORK/stty")
+      for mode in echo icanon isig opost onlcr; do
+        check 'grep -qE "(^|[ ])$mode([ ]|$)" <<<"$modes"' "SIG$sig at question $k: stty shows $mode"
+      done
+      check '[ "$(pane "#{alternate_on}")" = 0 ]' "SIG$sig at question $k: the main screen is back"
+      check '[ "$(pane "#{cursor_flag}")" = 1 ]' "SIG$sig at question $k: the cursor is visible"
+      check plain_after_exit "SIG$sig at question $k: the shell's next line has the default colours"
+    ) || exit 1
+  done
+  echo "SIG$sig at questions 1 to 6 and with the box open: status 128+$(kill -l "$sig"), terminal given back"
+done
+echo "PASS ($SECONDS s)"
