@@ -5,7 +5,8 @@
 #include <cfloat>
 
 #if defined(_MSC_VER) && !defined(__clang__)
-#error "Sorvanta needs the x87 80-bit extended format, which MSVC does not provide; build with MinGW-w64 (GCC)."
+#error \
+    "Sorvanta needs the x87 80-bit extended format, which MSVC does not provide; build with MinGW-w64 (GCC)."
 #endif
 
 #if !(defined(__x86_64__) || defined(__i386__))
