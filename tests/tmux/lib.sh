@@ -12,7 +12,8 @@ need_tmux() {
 }
 
 # start_program BINARY [ARGS...]: the program in a new 80x22 session; its status goes to
-# $WORK/exit and the terminal's modes after it to $WORK/stty.
+# $WORK/exit and the terminal's modes after it to $WORK/stty. With AFTER_EXIT_MARK set, the
+# wrapper then prints that line in the terminal's own colours.
 start_program() {
   WORK=${WORK:-$(mktemp -d)}
   SOCKET="sorvanta-term-$$-$RANDOM"
@@ -22,8 +23,9 @@ start_program() {
     echo 'ulimit -c 0'
     printf '%q ' "$@"
     echo
-    echo "echo \$? > '$WORK/exit.tmp'; stty -a > '$WORK/stty'; mv '$WORK/exit.tmp' '$WORK/exit'"
-    echo 'exec sleep 600'
+    echo "echo \$? > '$WORK/exit.tmp'; stty -a > '$WORK/stty'"
+    [ -z "${AFTER_EXIT_MARK:-}" ] || printf 'echo %q\n' "$AFTER_EXIT_MARK"
+    echo "mv '$WORK/exit.tmp' '$WORK/exit'; exec sleep 600"
   } >"$WORK/run.sh"
   chmod +x "$WORK/run.sh"
   tmux -L "$SOCKET" -f /dev/null new-session -d -s t -x 80 -y 22 "$WORK/run.sh"

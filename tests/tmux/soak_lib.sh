@@ -20,21 +20,7 @@ QUESTION_ROW=("" 8 9 10 11 12 13)
 
 # start_program_marked BINARY [ARGS...]: like start_program, and after the program ends the
 # wrapper prints a line in the terminal's own colours, for the colour check.
-start_program_marked() {
-  WORK=${WORK:-$(mktemp -d)}
-  SOCKET="sorvanta-soak-$$-$RANDOM"
-  trap 'tmux -L "$SOCKET" kill-server 2>/dev/null; rm -rf "$WORK"' EXIT
-  {
-    echo '#!/bin/sh'
-    echo 'ulimit -c 0'
-    printf '%q ' "$@"
-    echo
-    echo "echo \$? > '$WORK/exit.tmp'; stty -a > '$WORK/stty'; echo AFTER-EXIT"
-    echo "mv '$WORK/exit.tmp' '$WORK/exit'; exec sleep 600"
-  } >"$WORK/run.sh"
-  chmod +x "$WORK/run.sh"
-  tmux -L "$SOCKET" -f /dev/null new-session -d -s t -x 80 -y 22 "$WORK/run.sh"
-}
+start_program_marked() { AFTER_EXIT_MARK=AFTER-EXIT start_program "$@"; }
 
 cursor_at() { [ "$(pane '#{cursor_y},#{cursor_x}')" = "$(($1 - 1)),$(($2 - 1))" ]; }
 
