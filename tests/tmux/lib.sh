@@ -16,8 +16,8 @@ need_tmux() {
 # wrapper then prints that line in the terminal's own colours.
 start_program() {
   WORK=${WORK:-$(mktemp -d)}
-  SOCKET="sorvanta-term-$$-$RANDOM"
-  trap 'tmux -L "$SOCKET" kill-server 2>/dev/null; rm -rf "$WORK"' EXIT
+  SOCKET="$WORK/tmux-socket"
+  trap 'tmux -S "$SOCKET" kill-server 2>/dev/null; rm -rf "$WORK"' EXIT
   {
     echo '#!/bin/sh'
     echo 'ulimit -c 0'
@@ -28,15 +28,15 @@ start_program() {
     echo "mv '$WORK/exit.tmp' '$WORK/exit'; exec sleep 600"
   } >"$WORK/run.sh"
   chmod +x "$WORK/run.sh"
-  tmux -L "$SOCKET" -f /dev/null new-session -d -s t -x 80 -y 22 "$WORK/run.sh"
+  tmux -S "$SOCKET" -f /dev/null new-session -d -s t -x 80 -y 22 "$WORK/run.sh"
 }
 
 # Row N (counted from 1) as plain text, and with its colours.
-row() { tmux -L "$SOCKET" capture-pane -p -t t -S $(($1 - 1)) -E $(($1 - 1)); }
-row_colours() { tmux -L "$SOCKET" capture-pane -p -e -t t -S $(($1 - 1)) -E $(($1 - 1)); }
-screen() { tmux -L "$SOCKET" capture-pane -p -t t; }
-pane() { tmux -L "$SOCKET" display -p -t t "$1"; }
-keys() { tmux -L "$SOCKET" send-keys -t t "$@"; }
+row() { tmux -S "$SOCKET" capture-pane -p -t t -S $(($1 - 1)) -E $(($1 - 1)); }
+row_colours() { tmux -S "$SOCKET" capture-pane -p -e -t t -S $(($1 - 1)) -E $(($1 - 1)); }
+screen() { tmux -S "$SOCKET" capture-pane -p -t t; }
+pane() { tmux -S "$SOCKET" display -p -t t "$1"; }
+keys() { tmux -S "$SOCKET" send-keys -t t "$@"; }
 
 # wait_until COMMAND...: polls the condition every 50 ms, failing after $TIMEOUT_S seconds.
 wait_until() {

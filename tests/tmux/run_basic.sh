@@ -15,9 +15,9 @@ check 'row 3 | grep -q "^   [^ ]" && row 4 | grep -q "^   [^ ]"' "rows 3 and 4 h
 check '[ "$(pane "#{alternate_on}")" = 1 ]' "the program draws on the alternate screen"
 
 # A terminal too small for the screen shows a notice; the screen comes back intact.
-tmux -L "$SOCKET" resize-window -t t -x 60 -y 15
+tmux -S "$SOCKET" resize-window -t t -x 60 -y 15
 wait_until screen_has "Please enlarge this window to at least 80 x 22 (now 60 x 15)"
-tmux -L "$SOCKET" resize-window -t t -x 80 -y 22
+tmux -S "$SOCKET" resize-window -t t -x 80 -y 22
 wait_until row_has 2 "Sorvanta v1"
 check '[ "$(row 2)" = "   Sorvanta v1" ]' "row 2 is back after the resize"
 

@@ -71,9 +71,9 @@ ROWS
 }
 
 work=$(mktemp -d)
-socket=sorvanta-wine-$$
+socket="$work/tmux-socket"
 cleanup() {
-  tmux -L "$socket" kill-server 2>/dev/null || true
+  tmux -S "$socket" kill-server 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -82,7 +82,7 @@ if [[ $exe == *.exe ]]; then "$wine_run" --prepare; fi
 
 # The screen as rows of "text<TAB>colours", one letter a cell, from tmux's coloured capture.
 screen() {
-  tmux -L "$socket" capture-pane -p -e -N -t sorvanta | python3 "$here/screen_cells.py"
+  tmux -S "$socket" capture-pane -p -e -N -t sorvanta | python3 "$here/screen_cells.py"
 }
 
 # Waits up to 60 s for a screen condition: a row number and text, or "any" and text.
@@ -111,13 +111,13 @@ wait_until_gone() {
 close_box() {
   [[ $exe == *.exe ]] && return 0
   wait_for_row any "ERROR"
-  tmux -L "$socket" send-keys -t sorvanta Enter
+  tmux -S "$socket" send-keys -t sorvanta Enter
   wait_until_gone "ERROR"
 }
 
-tmux -L "$socket" -f /dev/null new-session -d -s sorvanta -x 80 -y 22 \
+tmux -S "$socket" -f /dev/null new-session -d -s sorvanta -x 80 -y 22 \
   "$launch; echo \$? > '$work/exit'; sleep 600"
-tmux -L "$socket" set-option -t sorvanta remain-on-exit on >/dev/null
+tmux -S "$socket" set-option -t sorvanta remain-on-exit on >/dev/null
 
 wait_for_row 8 "Maximum front-back spacing"
 for answer in "${answers[@]}"; do
@@ -125,8 +125,8 @@ for answer in "${answers[@]}"; do
     close_box
     continue
   fi
-  tmux -L "$socket" send-keys -t sorvanta -l -- "$answer"
-  tmux -L "$socket" send-keys -t sorvanta Enter
+  tmux -S "$socket" send-keys -t sorvanta -l -- "$answer"
+  tmux -S "$socket" send-keys -t sorvanta Enter
 done
 wait_for_row 21 "press any key to quit"
 
@@ -166,7 +166,7 @@ sys.exit(1 if faults else 0)
 PY
 
 # Any key ends the program, with exit code 0.
-tmux -L "$socket" send-keys -t sorvanta q
+tmux -S "$socket" send-keys -t sorvanta q
 for _ in $(seq 300); do
   [ -s "$work/exit" ] && break
   sleep 0.1

@@ -55,7 +55,7 @@ closing_shown() { row_has 21 "   press any key to quit"; }
 # The whole screen, cell by cell, with the colours that show: the background of every cell and
 # the foreground of every cell that is not blank (a redraw may leave any foreground on a blank).
 screen_colours() {
-  tmux -L "$SOCKET" capture-pane -p -e -t t | perl -CSD -ne '
+  tmux -S "$SOCKET" capture-pane -p -e -t t | perl -CSD -ne '
     chomp;
     my ($fg, $bg, $out) = ("39", "49", "");
     for my $piece (split /(\e\[[0-9;]*m)/) {

@@ -18,8 +18,8 @@ length=10000
 text=$(for ((i = 0; i < length / 10; i++)); do printf '%s' "0123456789"; done)
 printf '%s' "$text" >"$WORK/paste"
 wait_until at_question 1
-tmux -L "$SOCKET" load-buffer -b soak "$WORK/paste"
-tmux -L "$SOCKET" paste-buffer -b soak -t t
+tmux -S "$SOCKET" load-buffer -b soak "$WORK/paste"
+tmux -S "$SOCKET" paste-buffer -b soak -t t
 echo "pasted $length characters into the first answer ($SECONDS s)"
 
 # Cells counted from the top-left of the screen, as the echo runs on.

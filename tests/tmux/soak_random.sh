@@ -42,7 +42,7 @@ for k in 1 2 3 4 5 6; do
   count=$(wc -w <<<"$bytes")
   escapes=$(grep -o '1b' <<<"$bytes" | wc -l)
   # shellcheck disable=SC2086
-  tmux -L "$SOCKET" send-keys -t t -H $bytes
+  tmux -S "$SOCKET" send-keys -t t -H $bytes
   keys -N $((count + 20)) BSpace
   keys -l "${ANSWERS[$k]}"
   keys Enter

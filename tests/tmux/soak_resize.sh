@@ -11,7 +11,7 @@ WORK=$(mktemp -d)
 reference_screen "$1" "$WORK/reference"
 start_program "$1"
 
-resize() { tmux -L "$SOCKET" resize-window -t t -x "$1" -y "$2"; }
+resize() { tmux -S "$SOCKET" resize-window -t t -x "$1" -y "$2"; }
 # The notice wraps on a narrow terminal: read as one line.
 notice_for() {
   screen | tr '\n' ' ' | tr -s ' ' | grep -qF "enlarge this window to at least 80 x 22 (now $1 x $2)"

@@ -17,7 +17,7 @@ signals=${*:-TERM HUP INT QUIT SEGV BUS ILL FPE ABRT}
 plain_after_exit() {
   wait_until screen_has "AFTER-EXIT"
   local line
-  line=$(tmux -L "$SOCKET" capture-pane -p -e -t t | grep -F "AFTER-EXIT")
+  line=$(tmux -S "$SOCKET" capture-pane -p -e -t t | grep -F "AFTER-EXIT")
   [ "$line" = "AFTER-EXIT" ]
 }
 
