@@ -67,3 +67,22 @@ check() {
     exit 1
   fi
 }
+
+# kill_and_check_restored SIGNAL LABEL: sends SIGNAL to the running program and checks that it
+# ended by it (status 128 + N) and gave the terminal back: the modes a shell needs, the main
+# screen and a visible cursor.
+kill_and_check_restored() {
+  local sig=$1 label=$2 pid want modes mode
+  pid=$(program_pid)
+  check '[ -n "$pid" ]' "found the program's process"
+  kill -s "$sig" "$pid"
+  wait_until exited
+  want=$((128 + $(kill -l "$sig")))
+  check '[ "$(cat "$WORK/exit")" = "$want" ]' "$label: status $want (got $(cat "$WORK/exit"))"
+  modes=$(cat "$WORK/stty")
+  for mode in echo icanon isig opost onlcr; do
+    check 'grep -qE "(^|[ ])$mode([ ]|$)" <<<"$modes"' "$label: stty shows $mode"
+  done
+  check '[ "$(pane "#{alternate_on}")" = 0 ]' "$label: the main screen is back"
+  check '[ "$(pane "#{cursor_flag}")" = 1 ]' "$label: the cursor is visible"
+}

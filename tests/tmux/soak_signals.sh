@@ -37,19 +37,7 @@ for sig in $signals; do
         answer_questions 1 $((k - 1))
         wait_until at_question "$k"
       fi
-      pid=$(program_pid)
-      check '[ -n "$pid" ]' "found the program's process"
-      kill -s "$sig" "$pid"
-      wait_until exited
-      want=$((128 + $(kill -l "$sig")))
-      check '[ "$(cat "$WORK/exit")" = "$want" ]' \
-        "SIG$sig at question $k: status $want (got $(cat "$WORK/exit"))"
-      modes=$(cat "$WORK/stty")
-      for mode in echo icanon isig opost onlcr; do
-        check 'grep -qE "(^|[ ])$mode([ ]|$)" <<<"$modes"' "SIG$sig at question $k: stty shows $mode"
-      done
-      check '[ "$(pane "#{alternate_on}")" = 0 ]' "SIG$sig at question $k: the main screen is back"
-      check '[ "$(pane "#{cursor_flag}")" = 1 ]' "SIG$sig at question $k: the cursor is visible"
+      kill_and_check_restored "$sig" "SIG$sig at question $k"
       check plain_after_exit "SIG$sig at question $k: the shell's next line has the default colours"
     ) || exit 1
   done
