@@ -1,0 +1,27 @@
+#include <cstdint>
+
+#include "extended/extended.h"
+
+namespace extended {
+
+void EstablishFloatingPoint() {
+#if defined(__x86_64__) || defined(__i386__)
+  // x87: exceptions masked (bits 0-5), precision control 64 bits (bits 8-9 = 11), rounding to
+  // nearest (bits 10-11 = 00). Set on the software path too: doubles may still meet the x87 in a
+  // C library, and the program's mode is one mode.
+  const std::uint16_t x87 = 0x037F;
+  asm volatile("fclex\n\tfldcw %0" : : "m"(x87));
+  // SSE: exceptions masked (bits 7-12), round to nearest, no flush-to-zero, flags clear.
+  const std::uint32_t mxcsr = 0x1F80;
+  asm volatile("ldmxcsr %0" : : "m"(mxcsr));
+#elif defined(__aarch64__) && !defined(_MSC_VER)
+  // FPCR 0: round to nearest, no trap enabled, no flush-to-zero, IEEE NaN handling.
+  const std::uint64_t fpcr = 0;
+  asm volatile("msr fpcr, %0" : : "r"(fpcr));
+#else
+  // WebAssembly and the rest: round to nearest without traps is the only mode there is, or the
+  // one a process starts in.
+#endif
+}
+
+}  // namespace extended
