@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <optional>
-#include <regex>
 #include <set>
 #include <string>
 
@@ -74,17 +73,19 @@ Frame EveryAttribute() {
   return f;
 }
 
+// Every parameter of every SGR sequence (ESC [ digits and semicolons m) in the bytes.
 std::set<int> SgrParameters(const std::string& bytes) {
   std::set<int> params;
-  static const std::regex kSgr("\x1b\\[([0-9;]*)m");
-  for (std::sregex_iterator it(bytes.begin(), bytes.end(), kSgr), end; it != end; ++it) {
-    const std::string list = (*it)[1];
-    std::size_t at = 0;
-    for (;;) {
-      const std::size_t semi = list.find(';', at);
-      params.insert(std::atoi(list.substr(at, semi - at).c_str()));
+  for (std::size_t at = bytes.find("\x1b["); at != std::string::npos;
+       at = bytes.find("\x1b[", at + 1)) {
+    const std::size_t end = bytes.find_first_not_of("0123456789;", at + 2);
+    if (end == std::string::npos || bytes[end] != 'm') continue;
+    const std::string list = bytes.substr(at + 2, end - at - 2);
+    for (std::size_t from = 0;;) {
+      const std::size_t semi = list.find(';', from);
+      params.insert(std::atoi(list.substr(from, semi - from).c_str()));
       if (semi == std::string::npos) break;
-      at = semi + 1;
+      from = semi + 1;
     }
   }
   return params;
