@@ -3,6 +3,7 @@
 if(NOT WIN32)
 add_executable(terminal_unit_test
   terminal_key_decoder_test.cpp
+  terminal_looks_test.cpp
   terminal_presenter_test.cpp)
 target_link_libraries(terminal_unit_test PRIVATE sorvanta_platform_terminal GTest::gtest_main)
 gtest_discover_tests(terminal_unit_test)
@@ -25,6 +26,16 @@ if(TARGET sorvanta)
   # A whole dialog with rejected answers, every cell and colour of the final screen checked.
   add_test(NAME terminal_sorvanta_tmux_dialog
            COMMAND ${terminal_tmux}/run_dialog.sh $<TARGET_FILE:sorvanta>)
-  set_tests_properties(terminal_sorvanta_tmux_dialog PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+  # Terminals without colours, or users who want none: results over their limits still stand
+  # out. And one that cannot place the cursor is refused before anything is written to it.
+  add_test(NAME terminal_sorvanta_tmux_no_colour
+           COMMAND ${terminal_tmux}/run_dialog.sh $<TARGET_FILE:sorvanta> dim NO_COLOR=1)
+  add_test(NAME terminal_sorvanta_tmux_vt100
+           COMMAND ${terminal_tmux}/run_dialog.sh $<TARGET_FILE:sorvanta> plain TERM=vt100)
+  add_test(NAME terminal_sorvanta_tmux_dumb
+           COMMAND ${terminal_tmux}/run_dumb.sh $<TARGET_FILE:sorvanta>)
+  set_tests_properties(terminal_sorvanta_tmux_dialog terminal_sorvanta_tmux_no_colour
+    terminal_sorvanta_tmux_vt100 terminal_sorvanta_tmux_dumb PROPERTIES
+    SKIP_RETURN_CODE 77 TIMEOUT 120)
 endif()
 endif()
