@@ -17,10 +17,6 @@ namespace {
 
 using fixed::Fraction;
 
-// The proven bound, with room to spare, of the distance between the approximation and the exact
-// value, in units of the approximation's last limb (the sums are beside Sine and Cosine).
-constexpr std::uint64_t kErrorBound = 64;
-
 // The series' coefficients c_j for j = 1 .. count - 1: 1/(2j+1)! for sine's sin(r)/r - 1 and
 // 1/(2j)! for cosine's 1 - cos r, each truncated from the exact value (a chain of truncating
 // divisions from 1/2 is one truncation). With u = r^2 <= pi^2/16 < 5/8 both series alternate
@@ -124,6 +120,24 @@ Approximation<N> Cosine(const Fraction<N>& f, int shift) {
   return {fixed::Subtract(Fraction<N>{}, d), 0};
 }
 
+template <int N>
+Outcome Round(bool negative, const Approximation<N>& a) {
+  bool below = false;
+  for (int i = 0; i < N - 2; ++i) below = below || a.y.limb[i] != 0;
+  const std::uint64_t rest = a.y.limb[N - 2] | (below ? 1 : 0);
+  return {format::RoundPack(negative, a.exponent - 1, a.y.Top(), rest), !NearMidpoint(a.y)};
+}
+
+// |x| <= pi/4: x itself is the reduced argument. pi/4 is irrational, so |x| <= pi/4 exactly
+// when |x| is at most pi/4 truncated to 64 bits.
+bool WithinPiOverFour(Bits x) {
+  const int biased = format::BiasedExponent(x);
+  return biased < format::kExponentBias - 1 ||
+         (biased == format::kExponentBias - 1 && x.significand <= tables::kPiOverFour[0]);
+}
+
+}  // namespace
+
 // The rounding test. The exact value lies within kErrorBound units of y; the rounding to 64
 // bits is decided unless a midpoint of two neighbouring extended values lies that close. The
 // only midpoint in reach is the one halfway through y's last significand bit: the next ones are
@@ -144,23 +158,9 @@ bool NearMidpoint(const Fraction<N>& y) {
   return (zeros && d[0] <= kErrorBound) || (ones && d[0] >= ~std::uint64_t{0} - kErrorBound + 1);
 }
 
-template <int N>
-Outcome Round(bool negative, const Approximation<N>& a) {
-  bool below = false;
-  for (int i = 0; i < N - 2; ++i) below = below || a.y.limb[i] != 0;
-  const std::uint64_t rest = a.y.limb[N - 2] | (below ? 1 : 0);
-  return {format::RoundPack(negative, a.exponent - 1, a.y.Top(), rest), !NearMidpoint(a.y)};
-}
-
-// |x| <= pi/4: x itself is the reduced argument. pi/4 is irrational, so |x| <= pi/4 exactly
-// when |x| is at most pi/4 truncated to 64 bits.
-bool WithinPiOverFour(Bits x) {
-  const int biased = format::BiasedExponent(x);
-  return biased < format::kExponentBias - 1 ||
-         (biased == format::kExponentBias - 1 && x.significand <= tables::kPiOverFour[0]);
-}
-
-}  // namespace
+template bool NearMidpoint<2>(const Fraction<2>&);
+template bool NearMidpoint<4>(const Fraction<4>&);
+template bool NearMidpoint<8>(const Fraction<8>&);
 
 // With x = q pi/2 + r: sin x = sin(q pi/2 + r) and cos x = sin((q + 1) pi/2 + r); an odd
 // quadrant takes the cosine of r, the upper two negate, and a negative r negates a sine.
