@@ -161,6 +161,27 @@ Bits NearCosineMidpoint(std::uint64_t i) {
   return x;
 }
 
+// |x| - sin x is x^3/6 to within x^5/120, so where x^3/6 is nearly an odd multiple of half x's
+// last unit, sin x lies close to a midpoint: around x = m 2^(e-63) with m^3 = (6j + 3) 2^(126-2e),
+// the sine's hard cases for the 128-bit attempt in the binades from 2^-32.
+std::vector<Bits> NearSineMidpoints() {
+  std::vector<Bits> v;
+  for (int e = -32; e <= -30; ++e) {
+    for (unsigned long j = 0; j < 16; ++j) {
+      reference::Number m;
+      mpfr_set_ui(m.get(), 6 * j + 3, MPFR_RNDN);
+      mpfr_mul_2si(m.get(), m.get(), 126 - 2 * e, MPFR_RNDN);
+      const Bits root =
+          extended::ToBits(reference::Finish(m, mpfr_cbrt(m.get(), m.get(), MPFR_RNDN)));
+      if (format::BiasedExponent(root) != format::kExponentBias + 63) continue;  // m not 64 bits
+      for (int step = -40; step <= 40; ++step) {
+        v.push_back(Neighbour(Make(false, e, root.significand), step));
+      }
+    }
+  }
+  return v;
+}
+
 Bits NearMultipleOfHalfPi(Random& random) {
   const std::uint64_t j = 1 + (random() >> (random() % 64));
   const int scale = random() % 4 == 0 ? static_cast<int>(random() % 16000) : 0;
@@ -276,6 +297,7 @@ const std::vector<ArgumentClass>& Classes() {
          for (long i = 0; i < n / 100; ++i) v.push_back(NearCosineMidpoint(i));
          return v;
        }},
+      {"sine's hard cases from 2^-32", [](long) { return NearSineMidpoints(); }},
       {"near multiples of pi/2", [](long n) { return Generate(n / 100, 5, NearMultipleOfHalfPi); }},
       {"the whole finite range",
        [](long n) {
