@@ -64,8 +64,10 @@ void ReadTerminalSize(TerminalState& s) {
 
 // /dev/tty is a device of its own, so comparing devices says nothing: a descriptor is the
 // controlling terminal when the terminal can name our session.
+// Only the controlling terminal has a foreground process group to report. (tcgetsid would say
+// the same, but qemu-user answers its ioctl without filling in the session.)
 bool IsControllingTerminal(int fd) {
-  return tcgetsid(fd) == getsid(0);
+  return tcgetpgrp(fd) != -1;
 }
 
 bool OpenKeyboardAndScreen(TerminalState& s, std::string* why) {
