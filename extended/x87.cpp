@@ -21,8 +21,6 @@ Bits Store(long double v) {
   return b;
 }
 
-}  // namespace
-
 Bits Add(Bits a, Bits b) {
   return Store(Load(a) + Load(b));
 }
@@ -59,5 +57,11 @@ Bits FromInteger(std::int64_t v) {
 Bits FromUnsigned(std::uint64_t v) {
   return Store(static_cast<long double>(v));
 }
+
+}  // namespace
+
+const OperationTable kOperationTable{
+    "x87",    Add,          Subtract,          Multiply,   Divide,      Sqrt,        Compare,
+    ToDouble, RoundToWhole, ScaleByPowerOfTwo, FromDouble, FromInteger, FromUnsigned};
 
 }  // namespace extended::x87

@@ -5,24 +5,10 @@
 // compile time.
 #pragma once
 
-#include <compare>
-#include <cstdint>
-
-#include "extended/bits.h"
+#include "extended/operation_table.h"
 
 namespace extended::x87 {
 
-Bits Add(Bits a, Bits b);
-Bits Subtract(Bits a, Bits b);
-Bits Multiply(Bits a, Bits b);
-Bits Divide(Bits a, Bits b);
-Bits Sqrt(Bits a);
-std::partial_ordering Compare(Bits a, Bits b);
-double ToDouble(Bits a);
-Bits RoundToWhole(Bits a);
-Bits ScaleByPowerOfTwo(Bits a, int n);
-Bits FromDouble(double d);
-Bits FromInteger(std::int64_t v);
-Bits FromUnsigned(std::uint64_t v);
+extern const OperationTable kOperationTable;
 
 }  // namespace extended::x87

@@ -93,8 +93,6 @@ Bits Binary(BinaryFunction f, Bits a, Bits b) {
   return Finish(result, f(result, x, y, MPFR_RNDN));
 }
 
-}  // namespace
-
 Bits Add(Bits a, Bits b) {
   return Binary(mpfr_add, a, b);
 }
@@ -166,6 +164,12 @@ Bits FromUnsigned(std::uint64_t v) {
   mpfr_set_uj(x, v, MPFR_RNDN);
   return Get(x);
 }
+
+}  // namespace
+
+const OperationTable kOperationTable{
+    "mpfr",   Add,          Subtract,          Multiply,   Divide,      Sqrt,        Compare,
+    ToDouble, RoundToWhole, ScaleByPowerOfTwo, FromDouble, FromInteger, FromUnsigned};
 
 Bits RoundPack(bool negative, int exponent, std::uint64_t significand, std::uint64_t rest) {
   // The exact 128-bit value first, in MPFR's own wide exponent range.

@@ -5,25 +5,13 @@
 // numbers they encode; a NaN result is MPFR's NaN, which has no payload.
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
-#include "extended/bits.h"
+#include "extended/operation_table.h"
 
 namespace extended::mpfr_reference {
 
-Bits Add(Bits a, Bits b);
-Bits Subtract(Bits a, Bits b);
-Bits Multiply(Bits a, Bits b);
-Bits Divide(Bits a, Bits b);
-Bits Sqrt(Bits a);
-std::partial_ordering Compare(Bits a, Bits b);
-double ToDouble(Bits a);
-Bits RoundToWhole(Bits a);
-Bits ScaleByPowerOfTwo(Bits a, int n);
-Bits FromDouble(double d);
-Bits FromInteger(std::int64_t v);
-Bits FromUnsigned(std::uint64_t v);
+extern const OperationTable kOperationTable;
 
 // What format::RoundPack must give for an exact rest, and format::RoundShiftRight.
 Bits RoundPack(bool negative, int exponent, std::uint64_t significand, std::uint64_t rest);

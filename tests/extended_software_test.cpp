@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "extended/extended.h"
+#include "extended/operation_table.h"
 #include "extended/rounding.h"
 #include "extended/software.h"
 #if SORVANTA_TEST_X87
@@ -413,87 +414,53 @@ struct Result {
 };
 
 struct Implementation {
-  const char* name;
+  const extended::OperationTable* operations;
   bool exact_nans;  // whether its NaNs are the x87's, payload and sign
-  Bits (*add)(Bits, Bits);
-  Bits (*subtract)(Bits, Bits);
-  Bits (*multiply)(Bits, Bits);
-  Bits (*divide)(Bits, Bits);
-  Bits (*sqrt)(Bits);
-  std::partial_ordering (*compare)(Bits, Bits);
-  double (*to_double)(Bits);
-  Bits (*round_to_whole)(Bits);
-  Bits (*scale)(Bits, int);
-  Bits (*from_double)(double);
-  Bits (*from_integer)(std::int64_t);
-  Bits (*from_unsigned)(std::uint64_t);
 };
 
-// The software operations under the names the references give theirs; the conversions, which
-// are constexpr, here as functions that run at run time.
-namespace software {
-using extended::software::Add;
-using extended::software::Compare;
-using extended::software::Divide;
-using extended::software::Multiply;
-using extended::software::RoundToWhole;
-using extended::software::ScaleByPowerOfTwo;
-using extended::software::Sqrt;
-using extended::software::Subtract;
-using extended::software::ToDouble;
-Bits FromDouble(double d) {
-  return extended::software::FromDouble(d);
-}
-Bits FromInteger(std::int64_t v) {
-  return extended::software::FromIntegral(v);
-}
-Bits FromUnsigned(std::uint64_t v) {
-  return extended::software::FromIntegral(v);
-}
-}  // namespace software
-
-#define SORVANTA_OPERATIONS_OF(ns)                                                      \
-  ns::Add, ns::Subtract, ns::Multiply, ns::Divide, ns::Sqrt, ns::Compare, ns::ToDouble, \
-      ns::RoundToWhole, ns::ScaleByPowerOfTwo, ns::FromDouble, ns::FromInteger, ns::FromUnsigned
-
-const Implementation kSoftware{"software", true, SORVANTA_OPERATIONS_OF(software)};
+const Implementation kSoftware{&extended::software::kOperationTable, true};
 #if SORVANTA_TEST_X87
-const Implementation kX87{"x87", true, SORVANTA_OPERATIONS_OF(extended::x87)};
+const Implementation kX87{&extended::x87::kOperationTable, true};
 #endif
 #if SORVANTA_TEST_MPFR
-const Implementation kMpfr{"mpfr", false, SORVANTA_OPERATIONS_OF(extended::mpfr_reference)};
+const Implementation kMpfr{&extended::mpfr_reference::kOperationTable, false};
 #endif
 
 struct Operation {
   const char* name;
   Case (*generate)(Generator&);
-  Result (*run)(const Implementation&, const Case&);
+  Result (*run)(const extended::OperationTable&, const Case&);
 };
 
 const Operation kOperations[] = {
     {"Add", AddCase,
-     [](const Implementation& m, const Case& c) { return Result{m.add(c.a, c.b)}; }},
+     [](const extended::OperationTable& m, const Case& c) { return Result{m.add(c.a, c.b)}; }},
     {"Subtract", AddCase,
-     [](const Implementation& m, const Case& c) { return Result{m.subtract(c.a, c.b)}; }},
+     [](const extended::OperationTable& m, const Case& c) { return Result{m.subtract(c.a, c.b)}; }},
     {"Multiply", MultiplyCase,
-     [](const Implementation& m, const Case& c) { return Result{m.multiply(c.a, c.b)}; }},
+     [](const extended::OperationTable& m, const Case& c) { return Result{m.multiply(c.a, c.b)}; }},
     {"Divide", DivideCase,
-     [](const Implementation& m, const Case& c) { return Result{m.divide(c.a, c.b)}; }},
-    {"Sqrt", SqrtCase, [](const Implementation& m, const Case& c) { return Result{m.sqrt(c.a)}; }},
+     [](const extended::OperationTable& m, const Case& c) { return Result{m.divide(c.a, c.b)}; }},
+    {"Sqrt", SqrtCase,
+     [](const extended::OperationTable& m, const Case& c) { return Result{m.sqrt(c.a)}; }},
     {"Compare", CompareCase,
-     [](const Implementation& m, const Case& c) {
+     [](const extended::OperationTable& m, const Case& c) {
        return Result{{}, 0, m.compare(c.a, c.b)};
      }},
     {"ToDouble", ToDoubleCase,
-     [](const Implementation& m, const Case& c) {
+     [](const extended::OperationTable& m, const Case& c) {
        return Result{{}, m.to_double(c.a)};
      }},
     {"RoundToWhole", RoundToWholeCase,
-     [](const Implementation& m, const Case& c) { return Result{m.round_to_whole(c.a)}; }},
+     [](const extended::OperationTable& m, const Case& c) {
+       return Result{m.round_to_whole(c.a)};
+     }},
     {"ScaleByPowerOfTwo", ScaleCase,
-     [](const Implementation& m, const Case& c) { return Result{m.scale(c.a, c.n)}; }},
+     [](const extended::OperationTable& m, const Case& c) {
+       return Result{m.scale_by_power_of_two(c.a, c.n)};
+     }},
     {"FromDoubleAndIntegers", ConversionCase,
-     [](const Implementation& m, const Case& c) {
+     [](const extended::OperationTable& m, const Case& c) {
        return Result{m.from_double(c.d), 0, std::partial_ordering::unordered,
                      c.i < 0 ? m.from_integer(c.i)
                              : m.from_unsigned(static_cast<std::uint64_t>(c.i) * 2 + 1)};
@@ -578,20 +545,20 @@ TEST_P(SoftwareExtended, AgreesWithTheReferenceOnEveryGeneratedCase) {
   std::string report;
   for (int i = 0; i < kCases; ++i) {
     const Case c = operation.generate(g);
-    const Result ours = operation.run(kSoftware, c);
-    const Result theirs = operation.run(reference, c);
+    const Result ours = operation.run(*kSoftware.operations, c);
+    const Result theirs = operation.run(*reference.operations, c);
     if (Same(ours, theirs, reference.exact_nans)) continue;
     if (++failures <= 8) {
       report += "\n  " + Show(c) + "\n    ours   " + Show(ours) + "\n    theirs " + Show(theirs);
     }
   }
-  EXPECT_EQ(failures, 0) << operation.name << " against " << reference.name << report;
+  EXPECT_EQ(failures, 0) << operation.name << " against " << reference.operations->name << report;
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, SoftwareExtended, testing::ValuesIn(Pairings()),
                          [](const testing::TestParamInfo<Pairing>& param) {
                            return std::string(param.param.operation->name) + "_" +
-                                  param.param.reference->name;
+                                  param.param.reference->operations->name;
                          });
 
 #if SORVANTA_TEST_MPFR
