@@ -1,8 +1,9 @@
-// The extended format's operations computed by MPFR: 64-bit precision, the format's exponent
-// range and its subnormals, rounding to nearest with ties to even. The reference for the
-// software operations on every machine, the ones without an x87 included. Operands the x87
-// refuses (unnormals, pseudo-NaNs, pseudo-infinities) are read as NaN, pseudo-denormals as the
-// numbers they encode; a NaN result is MPFR's NaN, which has no payload.
+// The extended format's operations computed by MPFR, through the number tests' MPFR bridge
+// (64-bit precision, the format's exponent range and its subnormals; call
+// reference::UseExtendedRange first): the reference for the software operations on every
+// machine, the ones without an x87 included. Operands the x87 refuses (unnormals, pseudo-NaNs,
+// pseudo-infinities) are read as NaN, pseudo-denormals as the numbers they encode; a NaN result
+// is MPFR's NaN, which has no payload.
 #pragma once
 
 #include <cstdint>

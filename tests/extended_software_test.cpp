@@ -22,6 +22,7 @@
 #endif
 #if SORVANTA_TEST_MPFR
 #include "tests/extended_mpfr.h"
+#include "tests/extended_reference.h"
 #endif
 
 namespace {
@@ -533,7 +534,12 @@ std::vector<Pairing> Pairings() {
 
 class SoftwareExtended : public testing::TestWithParam<Pairing> {
  protected:
-  void SetUp() override { extended::EstablishFloatingPoint(); }
+  void SetUp() override {
+    extended::EstablishFloatingPoint();
+#if SORVANTA_TEST_MPFR
+    reference::UseExtendedRange();
+#endif
+  }
 };
 
 TEST_P(SoftwareExtended, AgreesWithTheReferenceOnEveryGeneratedCase) {
