@@ -13,9 +13,6 @@ if(WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .
           COMPONENT docs)
 else()
-  # The documents go under the package's own name, not the project's capitalised one.
-  set(CMAKE_INSTALL_DOCDIR share/doc/sorvanta CACHE PATH "Documentation (share/doc/sorvanta)")
-  include(GNUInstallDirs)
   install(TARGETS sorvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
   install(FILES ${SORVANTA_MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT docs)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE

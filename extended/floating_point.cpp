@@ -2,10 +2,21 @@
 
 #include "extended/extended.h"
 
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <float.h>
+#endif
+
 namespace extended {
 
 void EstablishFloatingPoint() {
-#if defined(__x86_64__) || defined(__i386__)
+#if defined(_MSC_VER) && !defined(__clang__)
+  // MSVC (software path, doubles in SSE): every exception masked, rounding to nearest,
+  // subnormals kept.
+  unsigned int control = 0;
+  _controlfp_s(&control, _MCW_EM, _MCW_EM);
+  _controlfp_s(&control, _RC_NEAR, _MCW_RC);
+  _controlfp_s(&control, _DN_SAVE, _MCW_DN);
+#elif defined(__x86_64__) || defined(__i386__)
   // x87: exceptions masked (bits 0-5), precision control 64 bits (bits 8-9 = 11), rounding to
   // nearest (bits 10-11 = 00). Set on the software path too: doubles may still meet the x87 in a
   // C library, and the program's mode is one mode.

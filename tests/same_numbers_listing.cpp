@@ -61,7 +61,10 @@ std::string RadixText(Generator& g) {
 }
 
 std::string AngleText(Generator& g) {
-  std::string s = "1" + std::to_string(g.Below(3)) + g.Digit();
+  // One call per statement: the order in which the operands of + are evaluated is the
+  // compiler's, and differs between processors.
+  std::string s = "1" + std::to_string(g.Below(3));
+  s += g.Digit();
   if (s > "120") s = "120";
   if (s < "100") s = "100";
   if (g.Below(3) != 0) s += "." + Digits(g, 1 + g.Below(20));
@@ -77,7 +80,10 @@ std::string LengthText(Generator& g) {
     case 2:
     case 3:
     case 4:  // lengths as people type them
-      return std::to_string(g.Below(30)) + "." + Digits(g, 1 + g.Below(3));
+    {
+      const std::string whole = std::to_string(g.Below(30));
+      return whole + "." + Digits(g, 1 + g.Below(3));
+    }
     default:
       return DecimalText(g);
   }
