@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/terminal/cp437.h"
+#include "platform/cp437.h"
 #include "platform/terminal/terminal_session.h"
 #include "platform/terminal/terminal_state.h"
 #include "platform/window_api.h"
@@ -23,7 +23,7 @@ std::string TitleText(const char* title) {
   for (const char* p = title; p != nullptr && *p != '\0'; ++p) {
     const auto b = static_cast<std::uint8_t>(*p);
     if (b < 0x20 || b == 0x7F) continue;
-    out += terminal::GlyphOf(b, State().utf8);
+    out += GlyphOf(b, State().utf8);
   }
   return out;
 }
