@@ -1,6 +1,11 @@
 # The package a user downloads: the program with its read-me and licence, nothing to install.
-# On Windows a ZIP (sorvanta.exe runs from wherever it is unpacked); elsewhere a tarball.
-install(TARGETS sorvanta RUNTIME DESTINATION .)
+# On Windows a ZIP (sorvanta.exe runs from wherever it is unpacked); elsewhere a tarball. The
+# web build's package is a ZIP of its site, to open from disk or to put on any static host.
+if(EMSCRIPTEN)
+  install(DIRECTORY ${SORVANTA_WEB_SITE}/ DESTINATION .)
+else()
+  install(TARGETS sorvanta RUNTIME DESTINATION .)
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . OPTIONAL)
 
 set(CPACK_PACKAGE_NAME sorvanta)
@@ -8,7 +13,10 @@ set(CPACK_PACKAGE_VENDOR "The Sorvanta developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-if(WIN32)
+if(EMSCRIPTEN)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME web)
+elseif(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
 else()

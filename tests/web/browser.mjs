@@ -74,9 +74,11 @@ export function fileUrl(dir) {
   return pathToFileURL(path.join(dir, 'index.html')).href;
 }
 
-// Opens the site; its errors fail the test. `query` is appended to the address.
-export async function openSite(browser, url, query = '') {
+// Opens the site; its errors fail the test. `query` is appended to the address; `setUp`, when
+// given, runs in the page before the page's own scripts.
+export async function openSite(browser, url, query = '', setUp = null) {
   const page = await browser.newPage();
+  if (setUp !== null) await page.evaluateOnNewDocument(setUp);
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('console', (message) => {
@@ -95,7 +97,8 @@ export async function waitFor(page, what, condition, ...args) {
   } catch (error) {
     const [rows, ended] = await page.evaluate(() => [window.sorvanta &&
       window.sorvanta.cells().map((row) => row.map((cell) => cell[0]).join('')).join('\n'),
-      document.getElementById('ended').textContent.trim()]);
+      document.getElementById('ended').hidden ? ''
+        : document.getElementById('ended-text').textContent]);
     throw new Error('waited in vain for ' + what + (ended ? ' (' + ended + ')' : '') +
                     '; the screen:\n' + rows);
   }
