@@ -1,6 +1,6 @@
 // The window services on a terminal: the title is the terminal's title, the message box an
 // overlay drawn over the screen at presentation time, the beep the terminal's bell. Icon,
-// tool bar, system menu and window position have no terminal counterpart.
+// tool bar, system menu and window position have no terminal counterpart (presented_window.cpp).
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -14,8 +14,6 @@ namespace platform::window {
 namespace {
 
 using terminal::State;
-
-char g_instance;
 
 // Control bytes would end the title sequence or act on the terminal: they are left out.
 std::string TitleText(const char* title) {
@@ -44,15 +42,6 @@ void KeepKeysAfter(const std::vector<InputRecord>& keys, std::size_t closing) {
 }
 
 }  // namespace
-
-void* InstanceHandle() {
-  return &g_instance;
-}
-void Init(void*) {}
-void ToolBar(int, int) {}
-void SetIcon(int) {}
-void DeleteMenuItem(int) {}
-void Move(int, int) {}
 
 void SetTitle(const char* title) {
   terminal::QueueTitle(TitleText(title));

@@ -1,6 +1,7 @@
-// The console calls on the web page: every screen call works on the process's virtual console,
-// which is presented on the page whenever the program waits for keys.
+// The console calls on the web page: every screen call works on the process's virtual console
+// (virtual_screen.cpp), which is presented on the page whenever the program waits for keys.
 #include "platform/console_api.h"
+#include "platform/virtual_screen.h"
 #include "platform/web/web_session.h"
 #include "platform/web/web_state.h"
 
@@ -29,16 +30,15 @@ bool IsKeyboard(Handle h) {
   return slot == 0 || slot == 3;
 }
 
-bool Count(std::uint32_t n, std::uint32_t* out) {
-  if (out != nullptr) *out = n;
-  return true;
-}
-
 void TakeKeysIfNoneQueued() {
   if (State().console.input().empty()) web::TakeWaitingKeys();
 }
 
 }  // namespace
+
+VirtualConsole* virtual_screen::ScreenOf(Handle h) {
+  return IsScreen(h) ? &State().console : nullptr;
+}
 
 bool Attach(std::string* why) {
   if (why != nullptr) why->clear();
@@ -77,51 +77,6 @@ bool SetMode(Handle h, std::uint32_t mode) {
   if (slot < 0) return false;
   State().modes[static_cast<std::size_t>(slot)] = mode;
   return true;
-}
-
-bool GetCursorInfo(Handle h, CursorInfo* info) {
-  if (!IsScreen(h) || info == nullptr) return false;
-  *info = State().console.cursor_info();
-  return true;
-}
-
-bool SetCursorInfo(Handle h, const CursorInfo& info) {
-  return IsScreen(h) && State().console.SetCursorInfo(info);
-}
-
-bool GetScreenInfo(Handle h, ScreenInfo* info) {
-  if (!IsScreen(h) || info == nullptr) return false;
-  *info = State().console.Info();
-  return true;
-}
-
-bool SetCursorPosition(Handle h, Coord at) {
-  return IsScreen(h) && State().console.SetCursorPosition(at);
-}
-
-bool SetTextAttribute(Handle h, std::uint16_t attr) {
-  if (!IsScreen(h)) return false;
-  State().console.SetAttr(attr);
-  return true;
-}
-
-bool FillCharacter(Handle h, std::uint8_t ch, std::uint32_t count, Coord from,
-                   std::uint32_t* written) {
-  return IsScreen(h) && Count(State().console.FillCharacter(ch, count, from), written);
-}
-
-bool FillAttribute(Handle h, std::uint16_t attr, std::uint32_t count, Coord from,
-                   std::uint32_t* written) {
-  return IsScreen(h) && Count(State().console.FillAttribute(attr, count, from), written);
-}
-
-bool WriteCells(Handle h, const Cell* cells, Coord buffer_size, Coord buffer_origin, Rect* region) {
-  return IsScreen(h) && State().console.WriteCells(cells, buffer_size, buffer_origin, region);
-}
-
-bool ScrollBuffer(Handle h, const Rect& source, const Rect* clip, Coord destination,
-                  const Cell& fill) {
-  return IsScreen(h) && State().console.Scroll(source, clip, destination, fill);
 }
 
 // A look that finds no key is the program about to wait: the page must show the screen as it

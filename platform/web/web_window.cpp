@@ -1,6 +1,6 @@
 // The window services on the web page: the title is the document's title, the message box a
 // modal dialog of the page, the beep a short tone. Icon, tool bar, system menu and window
-// position have no page counterpart.
+// position have no page counterpart (presented_window.cpp).
 #include <algorithm>
 
 #include "platform/cp437.h"
@@ -12,22 +12,11 @@
 namespace platform::window {
 namespace {
 
-char g_instance;
-
 std::string Text(const char* text) {
   return Utf8Of(text != nullptr ? text : "");
 }
 
 }  // namespace
-
-void* InstanceHandle() {
-  return &g_instance;
-}
-void Init(void*) {}
-void ToolBar(int, int) {}
-void SetIcon(int) {}
-void DeleteMenuItem(int) {}
-void Move(int, int) {}
 
 void SetTitle(const char* title) {
   web::page::SetTitle(Text(title));
