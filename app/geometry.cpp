@@ -1,7 +1,5 @@
 #include "app/geometry.h"
 
-#include <cmath>
-
 #include "numtext/numtext.h"
 
 namespace app {
@@ -20,7 +18,7 @@ Extended Square(Extended x) {
 }
 
 Extended SquareRoot(Extended x) {
-  return x > 0 ? std::sqrt(x) : x;
+  return x > 0 ? extended::Sqrt(x) : x;
 }
 
 }  // namespace geometry
@@ -64,11 +62,11 @@ Layout ComputeLayout(const Answers& answers) {
   const double k = geometry::RadiansPerDegree();
   // The angle enters at the precision it was checked with.
   const double phi = geometry::OffsetAngle(numtext::ReadNumber(answers.surround_angle));
-  const Extended sin_phi = std::sin(Extended{phi});
-  const Extended cos_phi = std::cos(Extended{phi});
+  const Extended sin_phi = extended::Sin(Extended{phi});
+  const Extended cos_phi = extended::Cos(Extended{phi});
 
   const double d1 = Store(a / (sin_phi + 1));
-  const double d2 = Store(b / (std::sin(30 * Extended{k}) * 2));
+  const double d2 = Store(b / (extended::Sin(30 * Extended{k}) * 2));
   const double d3 = Store(u / (cos_phi * 2));
   const double d4 = Store(SquareRoot(Square(h) + Square(d3)));
 

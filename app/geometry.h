@@ -6,7 +6,7 @@
 #pragma once
 
 #include "app/answers.h"
-#include "numtext/extended.h"
+#include "extended/extended.h"
 
 namespace app {
 

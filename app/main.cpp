@@ -5,7 +5,7 @@
 
 #include "app/winmain.h"
 #include "console/console.h"
-#include "numtext/extended.h"
+#include "extended/extended.h"
 #include "platform/console_api.h"
 #include "platform/window_api.h"
 
@@ -14,7 +14,7 @@ constexpr int kSetUpFailed = 255;
 }
 
 int main() {
-  numtext::EstablishFloatingPoint();
+  extended::EstablishFloatingPoint();
   std::string why;
   if (!platform::Attach(&why)) {
     std::fprintf(stderr, "sorvanta: %s\n", why.c_str());

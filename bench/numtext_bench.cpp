@@ -4,17 +4,18 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bench/ratio_reporter.h"
 #include "numtext/numtext.h"
 
 namespace {
 
 const char* const kTexts[] = {"5", "3.25", "110", "1.5E+3", "0.05"};
-const Extended kValues[] = {4.323361, 2.999999999999821, 11.988196, -6.448562251500907, 0.0};
+const char* const kValues[] = {"4.323361", "2.999999999999821", "11.988196", "-6.448562251500907",
+                               "0.0"};
 
 void ReadOurs(benchmark::State& state, std::string text) {
   for (auto _ : state) benchmark::DoNotOptimize(numtext::ReadNumber(text));
@@ -24,15 +25,18 @@ void ReadPeer(benchmark::State& state, std::string text) {
   for (auto _ : state) benchmark::DoNotOptimize(std::strtold(text.c_str(), nullptr));
 }
 
-void FormatOurs(benchmark::State& state, Extended x) {
+void FormatOurs(benchmark::State& state, const char* text) {
+  Extended x = numtext::ReadNumber(text);
   for (auto _ : state) {
     benchmark::DoNotOptimize(x);
     benchmark::DoNotOptimize(numtext::FormatNumber(x, "0.00"));
   }
 }
 
-// The peer also hands back a string, as FormatNumber does.
-void FormatPeer(benchmark::State& state, Extended x) {
+// The peer also hands back a string, as FormatNumber does. It formats the C library's own
+// extended type, read from the same text.
+void FormatPeer(benchmark::State& state, const char* text) {
+  auto x = std::strtold(text, nullptr);
   for (auto _ : state) {
     benchmark::DoNotOptimize(x);
     char buffer[64];
@@ -41,41 +45,16 @@ void FormatPeer(benchmark::State& state, Extended x) {
   }
 }
 
-// Keeps each run's time per iteration so that the pairs can be compared at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatios(std::string_view ours, std::string_view peer, std::string_view label) const {
-    std::printf("\n%s (peer time / our time; above 1 means ours is faster)\n", label.data());
-    for (const auto& [name, time] : times_) {
-      if (name.rfind(ours, 0) != 0) continue;
-      const std::string input = name.substr(ours.size());
-      const auto match = times_.find(std::string(peer) + input);
-      if (match == times_.end()) continue;
-      std::printf("  %-24s %8.2f ns  %8.2f ns  x%.2f\n", input.c_str(), time, match->second,
-                  match->second / time);
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  numtext::EstablishFloatingPoint();
+  extended::EstablishFloatingPoint();
   for (const char* text : kTexts) {
     benchmark::RegisterBenchmark((std::string("ReadNumber/") + text).c_str(), ReadOurs, text);
     benchmark::RegisterBenchmark((std::string("strtold/") + text).c_str(), ReadPeer, text);
   }
-  for (const Extended x : kValues) {
-    char name[48];
-    std::snprintf(name, sizeof name, "/%.16Lg", x);
+  for (const char* x : kValues) {
+    const std::string name = std::string("/") + x;
     benchmark::RegisterBenchmark((std::string("FormatNumber") + name).c_str(), FormatOurs, x);
     benchmark::RegisterBenchmark((std::string("snprintf") + name).c_str(), FormatPeer, x);
   }

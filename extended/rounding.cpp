@@ -2,27 +2,16 @@
 
 #include <bit>
 
+#include "extended/wide.h"
+
 namespace extended::format {
 namespace {
 
-// (high:low) shifted right by count bits, the bits shifted out kept as a sticky low bit.
-void ShiftRightSticky(std::uint64_t& high, std::uint64_t& low, int count) {
-  if (count <= 0) return;
-  if (count >= 128) {
-    low = (high | low) != 0 ? 1 : 0;
-    high = 0;
-    return;
-  }
-  if (count >= 64) {
-    const bool lost = low != 0 || (count > 64 && (high << (128 - count)) != 0);
-    low = high >> (count - 64);
-    high = 0;
-    low |= lost ? 1 : 0;
-    return;
-  }
-  const bool lost = (low << (64 - count)) != 0;
-  low = (low >> count) | (high << (64 - count)) | (lost ? 1 : 0);
-  high >>= count;
+// Whether an integer followed by the fraction rest (its top bit the half) rounds up to the
+// next integer, to nearest with ties to even: every rounding here decides by this.
+constexpr bool RoundsUp(std::uint64_t kept, std::uint64_t rest) {
+  constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
+  return rest > kHalf || (rest == kHalf && (kept & 1) != 0);
 }
 
 }  // namespace
@@ -44,12 +33,12 @@ Bits RoundPack(bool negative, int exponent, std::uint64_t significand, std::uint
   if (biased >= kExponentMask) return Make(negative, kExponentMask, kIntegerBit);
   if (biased <= 0) {
     // Subnormal: the unit is that of exponent field 1, and the field itself is 0.
-    ShiftRightSticky(significand, rest, 1 - biased);
+    const wide::U128 shifted = wide::ShiftRightSticky({significand, rest}, 1 - biased);
+    significand = shifted.high;
+    rest = shifted.low;
     biased = 0;
   }
-  const bool half = (rest >> 63) != 0;
-  const bool beyond_half = (rest << 1) != 0;
-  if (half && (beyond_half || (significand & 1) != 0)) {
+  if (RoundsUp(significand, rest)) {
     if (++significand == 0) {  // carried out of the top: 2^64 is 2^63 one exponent up
       significand = kIntegerBit;
       if (++biased == kExponentMask) return Make(negative, kExponentMask, kIntegerBit);
@@ -58,6 +47,13 @@ Bits RoundPack(bool negative, int exponent, std::uint64_t significand, std::uint
   // A subnormal that rounds up to 2^63 becomes the smallest normal, exponent field 1.
   if (biased == 0 && (significand & kIntegerBit) != 0) biased = 1;
   return Make(negative, biased, significand);
+}
+
+std::uint64_t RoundShiftRight(std::uint64_t value, int count) {
+  if (count <= 0) return value;
+  if (count > 64) return 0;  // below half of one unit
+  const std::uint64_t kept = count == 64 ? 0 : value >> count;
+  return kept + (RoundsUp(kept, value << (64 - count)) ? 1 : 0);
 }
 
 }  // namespace extended::format

@@ -46,4 +46,54 @@ constexpr bool Less(U128 a, U128 b) {
   return a.high < b.high || (a.high == b.high && a.low < b.low);
 }
 
+// a shifted right by count bits (any count from 0 up), with every bit shifted out kept as a
+// sticky bit 0: rounding the result at any place above bit 1 gives what rounding a would.
+constexpr U128 ShiftRightSticky(U128 a, int count) {
+  if (count <= 0) return a;
+  if (count >= 128) return U128{0, (a.high | a.low) != 0 ? 1U : 0U};
+  if (count >= 64) {
+    const bool lost = a.low != 0 || (count > 64 && (a.high << (128 - count)) != 0);
+    return U128{0, (a.high >> (count - 64)) | (lost ? 1U : 0U)};
+  }
+  const bool lost = (a.low << (64 - count)) != 0;
+  return U128{a.high >> count, (a.low >> count) | (a.high << (64 - count)) | (lost ? 1U : 0U)};
+}
+
+struct QuotientRemainder {
+  std::uint64_t quotient;
+  std::uint64_t remainder;
+};
+
+// n / d for a normalised divisor (bit 63 set) and n.high < d, so that the quotient fits 64 bits.
+constexpr QuotientRemainder Divide(U128 n, std::uint64_t d) {
+#if SORVANTA_HAS_INT128
+  __extension__ using Native = unsigned __int128;
+  const Native numerator = (static_cast<Native>(n.high) << 64) | n.low;
+  const auto quotient = static_cast<std::uint64_t>(numerator / d);
+  return QuotientRemainder{quotient, n.low - quotient * d};
+#else
+  // Long division in base 2^32, two quotient digits, each estimated from the divisor's top digit
+  // and corrected (at most twice) against its second: Knuth's algorithm D.
+  constexpr std::uint64_t kBase = std::uint64_t{1} << 32;
+  const std::uint64_t d1 = d >> 32, d0 = d & (kBase - 1);
+  const auto digit = [&](std::uint64_t top, std::uint64_t next) {
+    // The quotient digit of (top * 2^32 + next) / d, where top < d.
+    std::uint64_t q = top / d1;
+    std::uint64_t r = top - q * d1;
+    while (q >= kBase || q * d0 > ((r << 32) | next)) {
+      --q;
+      r += d1;
+      if (r >= kBase) break;
+    }
+    return q;
+  };
+  const std::uint64_t next1 = n.low >> 32, next0 = n.low & (kBase - 1);
+  const std::uint64_t q1 = digit(n.high, next1);
+  const std::uint64_t middle = ((n.high << 32) | next1) - q1 * d;
+  const std::uint64_t q0 = digit(middle, next0);
+  const std::uint64_t remainder = ((middle << 32) | next0) - q0 * d;
+  return QuotientRemainder{(q1 << 32) | q0, remainder};
+#endif
+}
+
 }  // namespace extended::wide

@@ -34,8 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const numtext::DigitRendering r = numtext::DecimalDigits(value);
   Check(r.exponent >= -4951 && r.exponent <= 4933);
   if (size >= 10) {
-    Extended raw = 0;
-    std::memcpy(&raw, data, 10);
+    extended::Bits bits{};
+    std::memcpy(&bits.significand, data, sizeof bits.significand);
+    std::memcpy(&bits.sign_exponent, data + 8, sizeof bits.sign_exponent);
+    const Extended raw = extended::FromBits(bits);
     Format(raw, mask);
     Format(numtext::ScaleByPowerOfTen(raw, static_cast<int>(size) * 97 - 6000), "0.00");
   }

@@ -1,14 +1,15 @@
 #include <cstdint>
 #include <cstring>
 
+#include "extended/bits.h"
 #include "numtext/numtext.h"
 
 namespace numtext {
 namespace {
 
-constexpr int kExponentBias = 16383;
-constexpr int kAllOnesExponent = 0x7FFF;
-constexpr std::uint64_t kIntegerBit = std::uint64_t{1} << 63;
+using extended::format::kExponentBias;
+using extended::format::kIntegerBit;
+constexpr int kAllOnesExponent = extended::format::kExponentMask;
 constexpr std::uint64_t kTenTo9 = 1000000000;
 constexpr std::uint64_t kTenTo17Integer = 100000000000000000;
 constexpr std::uint64_t kTenTo18Integer = 1000000000000000000;
@@ -20,12 +21,8 @@ struct Fields {
 };
 
 Fields FieldsOf(Extended x) {
-  unsigned char bytes[sizeof(Extended)];
-  std::memcpy(bytes, &x, sizeof bytes);
-  std::uint64_t significand = 0;
-  std::memcpy(&significand, bytes, sizeof significand);
-  const unsigned top = bytes[8] | (unsigned{bytes[9]} << 8);
-  return {significand, static_cast<int>(top & 0x7FFFU), (top & 0x8000U) != 0};
+  const extended::Bits b = extended::ToBits(x);
+  return {b.significand, extended::format::BiasedExponent(b), extended::format::Negative(b)};
 }
 
 DigitRendering Filled(bool negative, int exponent, char digit) {
@@ -38,7 +35,7 @@ DigitRendering Filled(bool negative, int exponent, char digit) {
 // 2^63 leaves the sum's significand holding 2^63 plus that whole number; from 2^63 on the
 // value is whole already and its significand is the number.
 std::uint64_t Whole(Extended y) {
-  constexpr Extended kTwoTo63 = 0x1p63L;
+  constexpr Extended kTwoTo63 = extended::FromBits({kIntegerBit, kExponentBias + 63});
   if (y >= kTwoTo63) return FieldsOf(y).significand;
   return FieldsOf(y + kTwoTo63).significand - kIntegerBit;
 }
@@ -66,7 +63,7 @@ DigitRendering DecimalDigits(Extended x) {
   const Extended magnitude = f.negative ? -x : x;
   std::uint64_t whole = Whole(ScaleByPowerOfTen(magnitude, 17 - d));
   if (whole >= kTenTo18Integer) {
-    whole = Whole(static_cast<Extended>(whole) / 10);
+    whole = Whole(Extended{whole} / 10);
     ++d;
   } else if (whole < kTenTo17Integer) {
     whole = Whole(ScaleByPowerOfTen(magnitude, 18 - d));

@@ -41,7 +41,7 @@
 #include <string>
 #include <string_view>
 
-#include "numtext/extended.h"
+#include "extended/extended.h"
 
 namespace numtext {
 

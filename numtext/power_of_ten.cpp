@@ -2,9 +2,9 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 
+#include "extended/wide.h"
 #include "numtext/numtext.h"
 
 namespace numtext {
@@ -13,7 +13,6 @@ namespace {
 // The table is computed by the compiler from the exact powers: 10^n = 5^n * 2^n, and 5^n is a
 // small big integer multiplied up by powers of five; each wanted power is rounded once, to
 // nearest with ties to even, into the 64-bit significand. No hand-copied bit patterns.
-__extension__ using Wide = unsigned __int128;
 
 constexpr int kLimbs = 150;  // 64-bit limbs; 5^4096 needs 9511 bits
 
@@ -25,9 +24,10 @@ struct BigNatural {
 constexpr void MultiplyBy(BigNatural& b, std::uint64_t factor) {
   std::uint64_t carry = 0;
   for (int i = 0; i < b.size; ++i) {
-    const Wide t = Wide{b.limb[i]} * factor + carry;
-    b.limb[i] = static_cast<std::uint64_t>(t);
-    carry = static_cast<std::uint64_t>(t >> 64);
+    const extended::wide::U128 t =
+        extended::wide::Add(extended::wide::Multiply(b.limb[i], factor), {0, carry});
+    b.limb[i] = t.low;
+    carry = t.high;
   }
   if (carry != 0) b.limb[b.size++] = carry;
 }
@@ -50,30 +50,20 @@ constexpr bool AnyBitBelow(const BigNatural& b, int end) {
   return (b.limb[end / 64] & mask) != 0;
 }
 
-constexpr Extended PowerOfTwo(int e) {
-  Extended result = 1;
-  Extended square = 2;
-  for (; e != 0; e >>= 1) {
-    if ((e & 1) != 0) result *= square;
-    if (e > 1) square *= square;
-  }
-  return result;
-}
-
-// b * 2^scale, rounded once to the extended format.
+// b * 2^scale, rounded once to the extended format (the powers of ten are all normal).
 constexpr Extended Nearest(const BigNatural& b, int scale) {
   const int length = BitLength(b);
-  if (length <= 64) return static_cast<Extended>(b.limb[0]) * PowerOfTwo(scale);
+  if (length <= 64) return ExactPower(b.limb[0], scale);
   int low = length - 64;  // the lowest bit that fits in the significand
   std::uint64_t significand = Bits64(b, low);
   const bool half = ((b.limb[(low - 1) / 64] >> ((low - 1) % 64)) & 1U) != 0;
   if (half && (AnyBitBelow(b, low - 1) || (significand & 1U) != 0)) {
     if (++significand == 0) {
-      significand = std::uint64_t{1} << 63;
+      significand = extended::format::kIntegerBit;
       ++low;
     }
   }
-  return static_cast<Extended>(significand) * PowerOfTwo(low + scale);
+  return ExactPower(significand, low + scale);
 }
 
 constexpr std::array<Extended, kPowerTableSize> BuildTable() {
@@ -96,14 +86,12 @@ constexpr std::array<Extended, kPowerTableSize> kTable = BuildTable();
 constexpr std::array<std::uint32_t, 8> kSmall = {1,     10,     100,     1000,
                                                  10000, 100000, 1000000, 10000000};
 
-static_assert(kTable[0] == 1e8L && kTable[1] == 1e16L, "the first two entries are exact");
-
 // After one step of 10^4096 the table builds any power up to 10^(8 * 1023 + 7).
 constexpr int kReach = 4096 + 8 * 1023 + 7;
 
 Extended BeyondReach(Extended x, int n) {
-  if (x == 0 || !std::isfinite(x)) return x;
-  return std::copysign(n > 0 ? Extended{INFINITY} : Extended{0}, x);
+  if (x == 0 || !extended::IsFinite(x)) return x;
+  return extended::CopySign(n > 0 ? extended::Infinity() : Extended{0}, x);
 }
 
 // 10^magnitude for magnitude below 8192, each product rounded.

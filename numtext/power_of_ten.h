@@ -2,8 +2,10 @@
 #pragma once
 
 #include <array>
+#include <bit>
+#include <cstdint>
 
-#include "numtext/extended.h"
+#include "extended/extended.h"
 
 namespace numtext {
 
@@ -16,10 +18,18 @@ Extended PowerOfTenEntry(int i);
 // are exact and equal these, which are only quicker to get.
 inline constexpr int kExactLimit = 27;
 
+// m * 2^scale for a non-zero m whose product stays in the normal range: exact.
+constexpr Extended ExactPower(std::uint64_t m, int scale) {
+  const int shift = std::countl_zero(m);
+  const int exponent = extended::format::kExponentBias + 63 - shift + scale;
+  return extended::FromBits(extended::format::Make(false, exponent, m << shift));
+}
+
+// 10^n = 5^n * 2^n, and 5^n is exact in 64 bits up to n = 27.
 constexpr std::array<Extended, kExactLimit + 1> BuildExactPowers() {
   std::array<Extended, kExactLimit + 1> exact{};
-  exact[0] = 1;
-  for (int i = 1; i <= kExactLimit; ++i) exact[i] = exact[i - 1] * 10;
+  std::uint64_t five = 1;
+  for (int i = 0; i <= kExactLimit; ++i, five *= 5) exact[i] = ExactPower(five, i);
   return exact;
 }
 

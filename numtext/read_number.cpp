@@ -10,7 +10,8 @@ namespace numtext {
 namespace {
 
 // 2^127: the magnitude of every decimal text beyond the extended range.
-constexpr Extended kOutOfRange = 0x1p127L;
+constexpr Extended kOutOfRange =
+    extended::FromBits({extended::format::kIntegerBit, extended::format::kExponentBias + 127});
 // A decimal exponent (point position plus exponent) this far out is beyond the range.
 constexpr int kExponentLimit = 4933;
 constexpr int kMaxExponent = 9999;
@@ -72,7 +73,7 @@ Extended Magnitude(const Mantissa& r, int exponent) {
   if (t >= kExponentLimit) return kOutOfRange;
   if (t <= -kExponentLimit) return 0;
   const int k = t - static_cast<int>(std::min<std::size_t>(r.n, kMaxSignificant));
-  const auto m = static_cast<Extended>(static_cast<std::int64_t>(r.m));
+  const Extended m = r.m;
   if (k == 0) return m;
   const int magnitude = k > 0 ? k : -k;
   const Extended power =

@@ -76,7 +76,7 @@ Extended ReadRadix(const char* begin, const char* end) {
     value = (value << shift) | digit;
   }
   if (at == firstDigit) return 0;
-  return static_cast<Extended>(Signed(value, *firstDigit == '0', ReadSuffix(at, end)));
+  return Signed(value, *firstDigit == '0', ReadSuffix(at, end));
 }
 
 }  // namespace numtext

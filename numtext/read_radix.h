@@ -1,7 +1,7 @@
 // The "&" form of a typed number: hexadecimal, octal or binary digits with an optional suffix.
 #pragma once
 
-#include "numtext/extended.h"
+#include "extended/extended.h"
 
 namespace numtext {
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "numtext/extended.h"
+#include "extended/extended.h"
 
 namespace {
 
@@ -66,22 +66,24 @@ TEST(Geometry, ProgramPiAndOffsetAngle) {
   EXPECT_EQ(app::geometry::RadiansPerDegree(), 0.017453292519944444);
   EXPECT_EQ(app::geometry::OffsetAngle(100), 0.17453292519944444);
   EXPECT_EQ(app::geometry::OffsetAngle(120), 0.5235987755983333);
-  EXPECT_EQ(static_cast<double>(std::sin(Extended{app::geometry::OffsetAngle(100)})),
+  EXPECT_EQ(static_cast<double>(extended::Sin(app::geometry::OffsetAngle(100))),
             0.17364817766694166);
-  EXPECT_EQ(static_cast<double>(std::sin(Extended{app::geometry::OffsetAngle(120)})),
+  EXPECT_EQ(static_cast<double>(extended::Sin(app::geometry::OffsetAngle(120))),
             0.5000000000000299);
 }
 
 TEST(Geometry, SquareAndRootRules) {
   using app::geometry::Square;
   using app::geometry::SquareRoot;
-  const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
-  EXPECT_TRUE(std::signbit(Square(-0.0L)));
+  EXPECT_TRUE(extended::SignBit(Square(-0.0)));
   EXPECT_EQ(Square(-3), 9);
-  EXPECT_EQ(SquareRoot(-3.25L), -3.25L);
-  EXPECT_TRUE(std::signbit(SquareRoot(-0.0L)));
-  EXPECT_TRUE(std::isnan(SquareRoot(nan)));
-  EXPECT_EQ(SquareRoot(2), std::sqrt(Extended{2}));
+  EXPECT_EQ(SquareRoot(-3.25), -3.25);
+  EXPECT_TRUE(extended::SignBit(SquareRoot(-0.0)));
+  EXPECT_TRUE(extended::IsNaN(SquareRoot(extended::QuietNaN())));
+  // The root of 2 to 64 bits: 1.0110101000001001111001100110011111110011101111001100100100001000
+  // and the next bit is 0, so it rounds down.
+  EXPECT_EQ(extended::ToBits(SquareRoot(2)).significand, 0xB504F333F9DE6484);
+  EXPECT_EQ(SquareRoot(16), 4);
 }
 
 // A negative height reads as its magnitude, since only squares of it are taken.

@@ -9,10 +9,11 @@ gtest_discover_tests(hardening_regression_test)
 # Soak and fault runs of the program in tmux. Each polls with a deadline and skips (77)
 # without tmux.
 if(TARGET sorvanta)
+  sorvanta_launcher(program sorvanta)
   set(hardening_tmux ${CMAKE_CURRENT_SOURCE_DIR}/tmux)
   foreach(soak paste reject random resize signals redirect)
     add_test(NAME hardening_soak_${soak}
-             COMMAND ${hardening_tmux}/soak_${soak}.sh $<TARGET_FILE:sorvanta>)
+             COMMAND ${hardening_tmux}/soak_${soak}.sh ${program})
     set_tests_properties(hardening_soak_${soak} PROPERTIES
       LABELS soak SKIP_RETURN_CODE 77 TIMEOUT 240)
   endforeach()
@@ -22,7 +23,7 @@ endif()
 # whose runtime cannot run under valgrind. Valgrind does x87 arithmetic in double precision, so
 # the test of angles one extended-precision step outside the range cannot pass under it.
 find_program(VALGRIND_PROGRAM valgrind)
-if(VALGRIND_PROGRAM AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+if(VALGRIND_PROGRAM AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize" AND NOT CMAKE_CROSSCOMPILING)
   add_test(NAME hardening_valgrind_app_test
            COMMAND ${VALGRIND_PROGRAM} --error-exitcode=1 --leak-check=full
                    --errors-for-leak-kinds=definite,indirect,possible --quiet

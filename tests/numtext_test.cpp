@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -11,23 +9,16 @@
 
 #include "numtext/numtext.h"
 #include "numtext/power_of_ten.h"
+#include "tests/extended_test_support.h"
 
 namespace numtext {
 namespace {
 
-// The ten bytes of an extended value, so that comparisons see the last bit and the zero's sign.
-std::string Bits(Extended x) {
-  unsigned char bytes[10];
-  std::memcpy(bytes, &x, sizeof bytes);
-  char text[32];
-  std::snprintf(text, sizeof text, "%02x%02x:%02x%02x%02x%02x%02x%02x%02x%02x", bytes[9], bytes[8],
-                bytes[7], bytes[6], bytes[5], bytes[4], bytes[3], bytes[2], bytes[1], bytes[0]);
-  return text;
-}
-
-Extended Decimal(const char* text) {
-  return std::strtold(text, nullptr);
-}
+using testing_support::Decimal;
+using testing_support::PowerOfTwo;
+constexpr auto Bits = testing_support::BitsText;
+const Extended kInfinity = extended::Infinity();
+const Extended kNaN = extended::QuietNaN();
 
 struct ReadCase {
   std::string text;
@@ -41,7 +32,7 @@ void ExpectReads(const ReadCase& c) {
 TEST(ReadNumber, DecimalTexts) {
   const ReadCase cases[] = {
       {"5", 5},
-      {"3.25", 3.25L},
+      {"3.25", 3.25},
       {"  4,5", 4},
       {"110 deg", 110},
       {"", 0},
@@ -54,39 +45,38 @@ TEST(ReadNumber, DecimalTexts) {
       {"\n7", 7},
       {"\r7", 0},
       {"1 000", 1},
-      {".5", 0.5L},
+      {".5", 0.5},
       {"5.", 5},
-      {"0.05", Decimal("0.05")},
-      {"1.2.3", Decimal("1.2")},
+      {"0.05", Decimal(5, 2)},
+      {"1.2.3", Decimal(12, 1)},
       {"1e3", 1000},
       {"1E+3", 1000},
       {"2D2", 200},
-      {"2d-1", Decimal("0.2")},
+      {"2d-1", Decimal(2, 1)},
       {"1.5E+3", 1500},
-      {"1E-2", Decimal("0.01")},
+      {"1E-2", Decimal(1, 2)},
       {"1E", 1},
       {"1Ex", 1},
       {"1E--5", 1},
-      {"007.50", 7.5L},
+      {"007.50", 7.5},
       {"000.000", 0},
       {"-&H10", -Extended{0}},
       {"-", -Extended{0}},
       {"-0", -Extended{0}},
       {"- 5", -Extended{0}},
       {"-.", -Extended{0}},
-      {"-3.2", Decimal("-3.2")},
+      {"-3.2", -Decimal(32, 1)},
   };
   for (const ReadCase& c : cases) ExpectReads(c);
 }
 
 TEST(ReadNumber, EighteenDigitsAreTruncatedNotRounded) {
   const ReadCase cases[] = {
-      {"123456789012345678901", 123456789012345678000.0L},
-      {"123456789012345678999", 123456789012345678000.0L},
-      {"99.99999999999999999", Decimal("99.9999999999999999")},
+      {"123456789012345678901", Extended{123456789012345678} * 1000},
+      {"123456789012345678999", Extended{123456789012345678} * 1000},
+      {"99.99999999999999999", Decimal(999999999999999999, 16)},
       {"120.0000000000000001", 120},
-      {"120.00000000000001", Decimal("120.00000000000001")},
-      {"0.0000000000000000000123456789012345678999", Decimal("1.23456789012345678e-20")},
+      {"120.00000000000001", Decimal(12000000000000001, 14)},
   };
   for (const ReadCase& c : cases) ExpectReads(c);
   EXPECT_LT(ReadNumber("99.99999999999999999"), 100);
@@ -99,7 +89,7 @@ std::string Repeat(char c, std::size_t count) {
 }
 
 TEST(ReadNumber, RangeLimitsAndSaturation) {
-  const Extended big = 0x1p127L;
+  const Extended big = PowerOfTwo(127);
   const ReadCase cases[] = {
       {"1E5000", big},
       {"-1E5000", -big},
@@ -136,13 +126,13 @@ TEST(ReadNumber, RadixTexts) {
       {"&H10000", 65536},
       {"&HFFFFFFFF", -1},
       {"&HFFFFFFFF&", -1},
-      {"&HFFFFFFFF&&", 4294967295.0L},
-      {"&H80000000", -2147483648.0L},
-      {"&H0FFFFFFFF", 4294967295.0L},
-      {"&H100000000", 4294967296.0L},
+      {"&HFFFFFFFF&&", Extended{4294967295U}},
+      {"&H80000000", -2147483648LL},
+      {"&H0FFFFFFFF", Extended{4294967295U}},
+      {"&H100000000", Extended{4294967296LL}},
       {"&HFFFFFFFFFFFFFFFF", -1},
       {"&HFFFFFFFFFFFFFFFF?", 0},
-      {"&H7FFFFFFFFFFFFFFF??", 9223372036854775807.0L},
+      {"&H7FFFFFFFFFFFFFFF??", Extended{9223372036854775807LL}},
       {"&H8000000000000000???", 0},
       {"&HFF?", 255},
       {"&HFF?x", 255},
@@ -163,60 +153,33 @@ TEST(ReadNumber, RadixTexts) {
       {"&H" + Repeat('0', 40) + "1", 1},
       {"&O1777777777777777777777", -1},
       {"&O2000000000000000000000", 0},
-      {"&B1" + Repeat('0', 63), -9223372036854775808.0L},
+      {"&B1" + Repeat('0', 63), -PowerOfTwo(63)},
       {"&B1" + Repeat('0', 64), 0},
   };
   for (const ReadCase& c : cases) ExpectReads(c);
 }
 
-TEST(PowerOfTen, TableEntriesAreTheNearestExtendedValues) {
-  for (int i = 0; i < kPowerTableSize; ++i) {
-    const std::string text = "1e" + std::to_string(8 << i);
-    EXPECT_EQ(Bits(PowerOfTenEntry(i)), Bits(Decimal(text.c_str()))) << text;
-  }
-}
-
 TEST(PowerOfTen, ScalingIsExactUpToTwentySeven) {
-  for (int n = -27; n <= 27; ++n) {
-    const std::string text = "1e" + std::to_string(n);
-    const Extended expected =
-        n >= 0 ? Decimal(text.c_str()) : 1 / Decimal(("1e" + std::to_string(-n)).c_str());
-    EXPECT_EQ(Bits(ScaleByPowerOfTen(1, n)), Bits(expected)) << n;
+  std::uint64_t five = 1;  // 10^n = 5^n * 2^n, and 5^27 < 2^63
+  for (int n = 0; n <= 27; ++n, five *= 5) {
+    const Extended exact = extended::ScaleByPowerOfTwo(Extended{five}, n);
+    EXPECT_EQ(Bits(ScaleByPowerOfTen(1, n)), Bits(exact)) << n;
+    EXPECT_EQ(Bits(ScaleByPowerOfTen(1, -n)), Bits(1 / exact)) << -n;
   }
   EXPECT_EQ(Bits(ScaleByPowerOfTen(3, 0)), Bits(3));
 }
 
 TEST(PowerOfTen, FarOutsideTheTable) {
-  const Extended inf = std::numeric_limits<Extended>::infinity();
+  const Extended inf = kInfinity;
   EXPECT_EQ(Bits(ScaleByPowerOfTen(2, 20000)), Bits(inf));
   EXPECT_EQ(Bits(ScaleByPowerOfTen(-2, 2147483647)), Bits(-inf));
   EXPECT_EQ(Bits(ScaleByPowerOfTen(2, -20000)), Bits(0));
   EXPECT_EQ(Bits(ScaleByPowerOfTen(-2, -2147483647 - 1)), Bits(-Extended{0}));
   EXPECT_EQ(Bits(ScaleByPowerOfTen(0, 20000)), Bits(0));
-  EXPECT_TRUE(std::isnan(ScaleByPowerOfTen(std::numeric_limits<Extended>::quiet_NaN(), -20000)));
+  EXPECT_TRUE(extended::IsNaN(ScaleByPowerOfTen(kNaN, -20000)));
   // Within reach the table is used as it stands.
   EXPECT_EQ(Bits(ScaleByPowerOfTen(1, 4096)), Bits(PowerOfTenEntry(9)));
   EXPECT_EQ(Bits(ScaleByPowerOfTen(1, 4104)), Bits(PowerOfTenEntry(9) * PowerOfTenEntry(0)));
-}
-
-// With at most 18 significant digits and a power of ten of at most 27 both operands are exact,
-// so the one rounding makes the correctly rounded value, which strtold also gives.
-TEST(ReadNumber, AgreesWithCorrectRoundingWhereItMust) {
-  std::mt19937_64 random(20261208);
-  for (int i = 0; i < 20000; ++i) {
-    const int digits = 1 + static_cast<int>(random() % 18);
-    std::string mantissa;
-    for (int d = 0; d < digits; ++d) mantissa += static_cast<char>('0' + random() % 10);
-    mantissa[0] = static_cast<char>('1' + random() % 9);
-    const int pointAt = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
-    std::string text = (random() % 2 != 0 ? "-" : "") + mantissa.substr(0, pointAt) + "." +
-                       mantissa.substr(pointAt);
-    // value = M * 10^(exponent - (digits - pointAt)); keep that power within 27 either way
-    const int k = static_cast<int>(random() % 55) - 27;
-    const int exponent = k + digits - pointAt;
-    text += "E" + std::to_string(exponent);
-    ASSERT_EQ(Bits(ReadNumber(text)), Bits(Decimal(text.c_str()))) << text;
-  }
 }
 
 struct RenderingCase {
@@ -227,22 +190,22 @@ struct RenderingCase {
 };
 
 TEST(DecimalDigits, Renderings) {
-  const Extended inf = std::numeric_limits<Extended>::infinity();
+  const Extended inf = kInfinity;
   const RenderingCase cases[] = {
       {1, false, 1, "1000000000000000000"},
-      {9.5L, false, 1, "9500000000000000000"},
+      {9.5, false, 1, "9500000000000000000"},
       {10, false, 2, "1000000000000000000"},
-      {0.001L, false, -2, "1000000000000000000"},
+      {Decimal(1, 3), false, -2, "1000000000000000000"},
       {-4.323361, true, 1, "4323361000000000230"},
       {0.005, false, -2, "5000000000000000100"},
       {9.995, false, 1, "9994999999999999220"},
       {0, false, 1, "0000000000000000000"},
       {-Extended{0}, false, 1, "0000000000000000000"},
-      {std::numeric_limits<Extended>::denorm_min(), false, 1, "0000000000000000000"},
-      {-std::numeric_limits<Extended>::quiet_NaN(), false, 1, "0000000000000000000"},
+      {testing_support::Smallest(), false, 1, "0000000000000000000"},
+      {-kNaN, false, 1, "0000000000000000000"},
       {inf, false, 999, "9999999999999999999"},
       {-inf, true, 999, "9999999999999999999"},
-      {0x1p127L, false, 39, "1701411834604692320"},
+      {PowerOfTwo(127), false, 39, "1701411834604692320"},
       {1e20, false, 21, "1000000000000000000"},
   };
   for (const RenderingCase& c : cases) {
@@ -250,30 +213,6 @@ TEST(DecimalDigits, Renderings) {
     EXPECT_EQ(r.negative, c.negative) << c.digits;
     EXPECT_EQ(r.exponent, c.exponent) << c.digits;
     EXPECT_EQ(std::string(r.digits, 19), c.digits);
-  }
-}
-
-// The rendering is rounded twice (the scaling, then to a whole number), so it may differ from
-// the correctly rounded 18 digits by one in the last place, never more, and always has 18 digits.
-TEST(DecimalDigits, EighteenDigitsWithinOneUnitOfTheExactValue) {
-  std::mt19937_64 random(7);
-  for (int i = 0; i < 20000; ++i) {
-    std::uint64_t bits = random();
-    if (i % 2 == 0) bits = (bits & 0x800FFFFFFFFFFFFFULL) | ((1023 + bits % 80 - 40) << 52);
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    if (!std::isfinite(d) || std::fpclassify(d) != FP_NORMAL) continue;
-    const DigitRendering r = DecimalDigits(d);
-    char reference[40];
-    std::snprintf(reference, sizeof reference, "%.17Le", static_cast<Extended>(d < 0 ? -d : d));
-    const std::string ref(reference);
-    const std::int64_t refDigits = std::stoll(ref.substr(0, 1) + ref.substr(2, 17));
-    const int refExponent = std::stoi(ref.substr(20)) + 1;
-    ASSERT_NE(r.digits[0], '0') << ref;
-    ASSERT_EQ(r.digits[18], '0') << ref;
-    ASSERT_EQ(r.negative, d < 0);
-    ASSERT_EQ(r.exponent, refExponent) << ref;
-    ASSERT_LE(std::llabs(std::stoll(std::string(r.digits, 18)) - refDigits), 1) << ref;
   }
 }
 
@@ -330,7 +269,7 @@ TEST(FormatNumber, ProgramMasks) {
 }
 
 TEST(FormatNumber, Infinities) {
-  const Extended inf = std::numeric_limits<Extended>::infinity();
+  const Extended inf = kInfinity;
   const std::string expected = std::string(19, '9') + std::string(980, '0') + ".00";
   for (const char* mask : {"0.00", "00.00"}) {
     EXPECT_EQ(FormatNumber(inf, mask), expected);
@@ -347,86 +286,91 @@ struct MaskCase {
 
 TEST(FormatNumber, DigitPlacesAndPoint) {
   const MaskCase cases[] = {
-      {2.5L, "0", "2"},  // a tie on the string goes to the even digit
-      {3.5L, "0", "4"},
-      {0.5L, "0", "0"},  // nothing kept: the tie rounds down
-      {0.6L, "0", "1"},
-      {-0.4L, "0", "0"},  // rounds to the single digit 0: no sign
-      {-0.4L, "00", "00"},
-      {-0.6L, "0", "-1"},
-      {-0.4L, "0.0", "-0.4"},
-      {0.5L, ".00", "0.50"},
+      {2.5, "0", "2"},  // a tie on the string goes to the even digit
+      {3.5, "0", "4"},
+      {0.5, "0", "0"},  // nothing kept: the tie rounds down
+      {Decimal(6, 1), "0", "1"},
+      {-Decimal(4, 1), "0", "0"},  // rounds to the single digit 0: no sign
+      {-Decimal(4, 1), "00", "00"},
+      {-Decimal(6, 1), "0", "-1"},
+      {-Decimal(4, 1), "0.0", "-0.4"},
+      {0.5, ".00", "0.50"},
       {4, "000", "004"},
-      {1234.5678L, "0.0000000", "1234.5678000"},
+      {Decimal(12345678, 4), "0.0000000", "1234.5678000"},
       {12345, "0", "12345"},
       {7, "0.", "7."},
       {7, "0.0.0", "7.00."},  // a second point is copied text
-      {999.9996L, "0.000", "1000.000"},
-      {0.0001234L, "0.000000000", "0.000123400"},
+      {Decimal(9999996, 4), "0.000", "1000.000"},
+      {Decimal(1234, 7), "0.000000000", "0.000123400"},
   };
   for (const MaskCase& c : cases) EXPECT_EQ(FormatNumber(c.value, c.mask), c.expected) << c.mask;
 }
 
 TEST(FormatNumber, OtherMaskCharacters) {
   const MaskCase cases[] = {
-      {0.5L, "#.##", "0.5"},
+      {0.5, "#.##", "0.5"},
       {4, "#.##", "4."},
-      {1.25L, "0.0#", "1.25"},
-      {1.2L, "0.0#", "1.2"},
-      {1234567.891L, "#,##0.00", "1,234,567.89"},
+      {1.25, "0.0#", "1.25"},
+      {Decimal(12, 1), "0.0#", "1.2"},
+      {Decimal(1234567891, 3), "#,##0.00", "1,234,567.89"},
       {123, "#,##0", "123"},
       {-1234, "#,##0", "-1,234"},
-      {0.256L, "0.0%", "25.6%"},
+      {Decimal(256, 3), "0.0%", "25.6%"},
       {12345, "0.00E+00", "1.23E+04"},
       {12345, "00.00E+00", "12.34E+03"},  // an exact tie: to even
       {12346, "00.00E+00", "12.35E+03"},
-      {0.00012345L, "0.00E+00", "1.23E-04"},
-      {0.00012345L, "0.00e-0", "1.23e-4"},
+      {Decimal(12345, 8), "0.00E+00", "1.23E-04"},
+      {Decimal(12345, 8), "0.00e-0", "1.23e-4"},
       {12345, "0.00E-0", "1.23E4"},
-      {9.999L, "0.00E+0", "1.00E+1"},
+      {Decimal(9999, 3), "0.00E+0", "1.00E+1"},
       {0, "0.00E+00", "0.00E+00"},
       {-12345, "0.0E+0", "-1.2E+4"},
-      {4.5L, "$0.00", "$4.50"},
-      {-4.5L, "$0.00", "$-4.50"},
-      {4.5L, "0.00 \"m\"", "4.50 m"},
-      {4.5L, "0.00\\x", "4.50x"},
-      {4.5L, "(0.00)", "(4.50)"},
-      {4.5L, "*x0.00", "4.50"},
-      {4.5L, "abc0.00?", "4.50"},
-      {4.5L, "\"a;b\"0", "a;b4"},
-      {-4.5L, "0.00;(0.00)", "(4.50)"},
-      {4.5L, "0.00;(0.00)", "4.50"},
+      {4.5, "$0.00", "$4.50"},
+      {-4.5, "$0.00", "$-4.50"},
+      {4.5, "0.00 \"m\"", "4.50 m"},
+      {4.5, "0.00\\x", "4.50x"},
+      {4.5, "(0.00)", "(4.50)"},
+      {4.5, "*x0.00", "4.50"},
+      {4.5, "abc0.00?", "4.50"},
+      {4.5, "\"a;b\"0", "a;b4"},
+      {-4.5, "0.00;(0.00)", "(4.50)"},
+      {4.5, "0.00;(0.00)", "4.50"},
       {0, "0.00;(0.00);\"zero\"", "zero"},
       {0, "0.00;(0.00)", "0.00"},
-      {-4.5L, "0.00;", ""},
-      {5.5L, "0;1;2;0.00", "6"},
-      {4.5L, "\"text only\"", "text only"},
-      {4.5L, "abc", ""},
+      {-4.5, "0.00;", ""},
+      {5.5, "0;1;2;0.00", "6"},
+      {4.5, "\"text only\"", "text only"},
+      {4.5, "abc", ""},
   };
   for (const MaskCase& c : cases) EXPECT_EQ(FormatNumber(c.value, c.mask), c.expected) << c.mask;
 }
 
 TEST(FormatNumber, EmptyMaskGivesAPlainRendering) {
-  const Extended inf = std::numeric_limits<Extended>::infinity();
+  const Extended inf = kInfinity;
   const MaskCase cases[] = {
-      {0, "", "0"},          {4, "", "4"},
-      {-3.25L, "", "-3.25"}, {0.001L, "", "0.001"},
-      {0.0001L, "", "1E-4"}, {1e17L, "", "100000000000000000"},
-      {1e18L, "", "1E+18"},  {0.1, "", "0.100000000000000006"},
-      {inf, "", "1E+999"},   {std::numeric_limits<Extended>::quiet_NaN(), "", "0"},
+      {0, "", "0"},
+      {4, "", "4"},
+      {-3.25, "", "-3.25"},
+      {Decimal(1, 3), "", "0.001"},
+      {Decimal(1, 4), "", "1E-4"},
+      {Extended{100000000000000000LL}, "", "100000000000000000"},
+      {Extended{1000000000000000000LL}, "", "1E+18"},
+      {0.1, "", "0.100000000000000006"},
+      {inf, "", "1E+999"},
+      {kNaN, "", "0"},
   };
   for (const MaskCase& c : cases) EXPECT_EQ(FormatNumber(c.value, c.mask), c.expected) << c.mask;
 }
 
 TEST(FormatNumber, LongAndHostileMasks) {
-  const Extended inf = std::numeric_limits<Extended>::infinity();
+  const Extended inf = kInfinity;
   EXPECT_EQ(FormatNumber(3, std::string(100000, '0')), std::string(99999, '0') + "3");
   EXPECT_EQ(FormatNumber(3, "0." + std::string(100000, '0')), "3." + std::string(100000, '0'));
   EXPECT_EQ(FormatNumber(1.0 / 3, "0." + std::string(30, '0')), "0.333333333333333315000000000000");
   EXPECT_EQ(FormatNumber(inf, std::string(2000, '0')).size(), 2000U);
   EXPECT_EQ(FormatNumber(inf, "#,##0").size(), 999U + 332U);
   // The widest finite value: 4933 integer digits and their 1644 grouping commas.
-  const Extended largest = std::numeric_limits<Extended>::max();
+  const Extended largest = testing_support::Largest();
   EXPECT_EQ(FormatNumber(largest, "#,##0").size(), 4933U + 1644U);
   EXPECT_EQ(FormatNumber(largest, "#,##0").substr(0, 7), "1,189,7");
   EXPECT_EQ(FormatNumber(4, std::string(100000, ';')), "");
@@ -437,7 +381,7 @@ TEST(FormatNumber, LongAndHostileMasks) {
   for (int i = 0; i < 2000; ++i) {
     std::string mask(random() % 40, ' ');
     for (char& c : mask) c = static_cast<char>(random());
-    const std::string text = FormatNumber(-123.456L, mask);
+    const std::string text = FormatNumber(-Decimal(123456, 3), mask);
     EXPECT_LE(text.size(), 40U * 25U + 400U) << i;
   }
 }

@@ -1,6 +1,6 @@
 #include "winsvc/winsvc.h"
 
-#include "numtext/extended.h"
+#include "extended/extended.h"
 #include "platform/window_api.h"
 
 namespace winsvc {
@@ -12,7 +12,7 @@ struct RestoreFloatingPoint {
   RestoreFloatingPoint() = default;
   RestoreFloatingPoint(const RestoreFloatingPoint&) = delete;
   RestoreFloatingPoint& operator=(const RestoreFloatingPoint&) = delete;
-  ~RestoreFloatingPoint() { numtext::EstablishFloatingPoint(); }
+  ~RestoreFloatingPoint() { extended::EstablishFloatingPoint(); }
 };
 
 }  // namespace

@@ -21,21 +21,41 @@ bool Blank(std::uint8_t ch) {
 int Background(std::uint16_t attr) {
   return (attr >> 4) & 0x0F;
 }
-int Foreground(std::uint16_t attr) {
-  return attr & 0x0F;
+
+const Rendition& LookOf(const std::array<Rendition, 256>& looks, std::uint16_t attr) {
+  return looks[attr & 0xFF];
 }
 
-// Two cells look alike when they show the same glyph in the same colours; a blank shows no
-// foreground.
-bool LookAlike(const Cell& a, const Cell& b) {
-  if (a.attr == kUnknownAttr || b.attr == kUnknownAttr) return false;
-  if (Blank(a.ch) && Blank(b.ch)) return Background(a.attr) == Background(b.attr);
-  return a.ch == b.ch && a.attr == b.attr;
+// Whether going from `from` to `to` must switch something off: SGR 0 is the one way every
+// terminal knows. A pen nobody knows may hold any attribute this presenter ever sets.
+bool NeedsReset(const std::optional<Rendition>& from, const Rendition& to, bool sets_attributes) {
+  if (!from) return sets_attributes || to.fg == kDefaultColour || to.bg == kDefaultColour;
+  return (from->bold && !to.bold) || (from->dim && !to.dim) || (from->reverse && !to.reverse) ||
+         (from->fg != kDefaultColour && to.fg == kDefaultColour) ||
+         (from->bg != kDefaultColour && to.bg == kDefaultColour);
 }
 
-// The console counts blue 1, green 2, red 4; ANSI counts red 1, green 2, blue 4.
-int AnsiOrder(int index) {
-  return ((index & 1) << 2) | (index & 2) | ((index & 4) >> 2);
+// One SGR sequence that turns the pen `from` into `to`, naming only what changes.
+std::string SgrChange(const std::optional<Rendition>& from, const Rendition& to,
+                      bool sets_attributes) {
+  Rendition base{kUnknownColour, kUnknownColour};
+  std::string params;
+  const auto add = [&params](int n) {
+    if (!params.empty()) params += ';';
+    params += std::to_string(n);
+  };
+  if (NeedsReset(from, to, sets_attributes)) {
+    add(0);
+    base = Rendition{};
+  } else if (from) {
+    base = *from;
+  }
+  if (to.bold && !base.bold) add(1);
+  if (to.dim && !base.dim) add(2);
+  if (to.reverse && !base.reverse) add(7);
+  if (to.fg != base.fg && to.fg != kDefaultColour) add(to.fg);
+  if (to.bg != base.bg && to.bg != kDefaultColour) add(to.bg);
+  return "\x1b[" + params + 'm';
 }
 
 std::string Csi(int n, char final) {
@@ -62,11 +82,28 @@ std::uint16_t ClearAttr(const Frame& f) {
 
 }  // namespace
 
-int AnsiForeground(int index) {
-  return (index & 8 ? 90 : 30) + AnsiOrder(index & 7);
+Presenter::Presenter(PresenterOptions options) : options_(std::move(options)) {
+  for (std::size_t a = 0; a < looks_.size(); ++a) {
+    looks_[a] = RenditionOf(static_cast<std::uint16_t>(a), options_.looks);
+    sets_attributes_ = sets_attributes_ || looks_[a].bold || looks_[a].dim || looks_[a].reverse;
+  }
 }
-int AnsiBackground(int index) {
-  return (index & 8 ? 100 : 40) + AnsiOrder(index & 7);
+
+// Two cells look alike when they show the same glyph drawn the same way; a blank shows no
+// foreground.
+bool Presenter::LookAlike(const Cell& a, const Cell& b) const {
+  if (a.attr == kUnknownAttr || b.attr == kUnknownAttr) return false;
+  const Rendition& ra = LookOf(looks_, a.attr);
+  const Rendition& rb = LookOf(looks_, b.attr);
+  if (Blank(a.ch) && Blank(b.ch)) return SameOnBlank(ra, rb);
+  return a.ch == b.ch && ra == rb;
+}
+
+// Whether the pen as it is draws the cell right.
+bool Presenter::PenShows(const Cell& c) const {
+  if (!pen_) return false;
+  const Rendition& r = LookOf(looks_, c.attr);
+  return *pen_ == r || (Blank(c.ch) && SameOnBlank(*pen_, r));
 }
 
 std::string Presenter::Render(const Frame& next) {
@@ -82,7 +119,7 @@ std::string Presenter::Render(const Frame& next) {
 
 void Presenter::Invalidate() {
   valid_ = false;
-  pen_ = -1;
+  pen_.reset();
   cx_ = cy_ = -1;
   cursor_shown_ = -1;
   shape_ = -1;
@@ -95,7 +132,7 @@ void Presenter::Clear(const Frame& next, std::string* out) {
     Pen(fill, false, out);
   } else {
     *out += "\x1b[0m";
-    pen_ = -1;
+    pen_ = Rendition{};
   }
   *out += "\x1b[H\x1b[2J";
   cx_ = cy_ = 0;
@@ -119,10 +156,7 @@ bool Presenter::GapFill(const Frame& next, int x, int y, std::string* fill) cons
   if (cy_ != y || cx_ < 0 || x <= cx_ || x - cx_ > 4) return false;
   for (int i = cx_; i < x; ++i) {
     const Cell& c = next.at(i, y);
-    const bool same_pen =
-        pen_ == c.attr || (Blank(c.ch) && pen_ >= 0 &&
-                           Background(static_cast<std::uint16_t>(pen_)) == Background(c.attr));
-    if (!same_pen) return false;
+    if (!PenShows(c)) return false;
     *fill += GlyphOf(c.ch, options_.utf8);
   }
   return true;
@@ -150,18 +184,20 @@ void Presenter::MoveTo(const Frame& next, int x, int y, bool fill_gaps, std::str
 }
 
 void Presenter::Pen(std::uint16_t attr, bool blank, std::string* out) {
-  if (pen_ == attr) return;
-  const auto old = static_cast<std::uint16_t>(pen_);
-  const bool fg_same = pen_ >= 0 && (blank || Foreground(old) == Foreground(attr));
-  const bool bg_same = pen_ >= 0 && Background(old) == Background(attr);
-  if (fg_same && bg_same) return;  // a blank in the right background: the pen can stay
-  std::string sgr = "\x1b[";
-  if (!fg_same) sgr += std::to_string(AnsiForeground(Foreground(attr)));
-  if (!fg_same && !bg_same) sgr += ';';
-  if (!bg_same) sgr += std::to_string(AnsiBackground(Background(attr)));
-  *out += sgr + 'm';
-  // A blank drawn with a foreground left over keeps that foreground in the pen.
-  pen_ = fg_same && blank ? ((Background(attr) << 4) | Foreground(old)) : attr;
+  Rendition want = LookOf(looks_, attr);
+  if (blank && pen_ && SameOnBlank(*pen_, want)) return;  // the pen can stay
+  // A blank drawn with a foreground colour left over keeps that colour in the pen, unless the
+  // pen must be reset anyway; a pen without one takes the cell's own with the background.
+  if (blank && pen_ && pen_->fg != kDefaultColour) {
+    Rendition kept = want;
+    kept.fg = pen_->fg;
+    kept.bold = pen_->bold;
+    kept.dim = pen_->dim;
+    if (!NeedsReset(pen_, kept, sets_attributes_)) want = kept;
+  }
+  if (pen_ == want) return;
+  *out += SgrChange(pen_, want, sets_attributes_);
+  pen_ = want;
 }
 
 void Presenter::PlaceCursor(const Frame& next, std::string* out) {

@@ -3,9 +3,12 @@
 // changes. The result is the bytes for one write().
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "platform/terminal/frame.h"
+#include "platform/terminal/rendition.h"
 
 namespace platform::terminal {
 
@@ -18,11 +21,13 @@ struct PresenterOptions {
   bool cursor_shapes = true;
   std::string hide_cursor = "\x1b[?25l";
   std::string show_cursor = "\x1b[?25h";
+  // Colours and attributes the terminal shows.
+  TerminalLooks looks;
 };
 
 class Presenter {
  public:
-  explicit Presenter(PresenterOptions options = {}) : options_(std::move(options)) {}
+  explicit Presenter(PresenterOptions options = {});
 
   // The bytes that turn the tty's picture into `next`; empty when nothing changes.
   std::string Render(const Frame& next);
@@ -36,20 +41,20 @@ class Presenter {
   void DrawCell(const Frame& next, int x, int y, std::string* out);
   void MoveTo(const Frame& next, int x, int y, bool fill_gaps, std::string* out);
   bool GapFill(const Frame& next, int x, int y, std::string* fill) const;
+  bool LookAlike(const Cell& a, const Cell& b) const;
+  bool PenShows(const Cell& c) const;
   void Pen(std::uint16_t attr, bool blank, std::string* out);
   void PlaceCursor(const Frame& next, std::string* out);
 
   PresenterOptions options_;
+  std::array<Rendition, 256> looks_{};  // by attribute
+  bool sets_attributes_ = false;        // some attribute is drawn bold, dim or reversed
   Frame shown_;
   bool valid_ = false;
-  int pen_ = -1;           // attribute the terminal draws with, -1 unknown
-  int cx_ = -1, cy_ = -1;  // the terminal's cursor, -1 unknown
-  int cursor_shown_ = -1;  // 0 hidden, 1 shown, -1 unknown
-  int shape_ = -1;         // DECSCUSR style in force, -1 unknown
+  std::optional<Rendition> pen_;  // what the terminal draws with, unknown when empty
+  int cx_ = -1, cy_ = -1;         // the terminal's cursor, -1 unknown
+  int cursor_shown_ = -1;         // 0 hidden, 1 shown, -1 unknown
+  int shape_ = -1;                // DECSCUSR style in force, -1 unknown
 };
-
-// The SGR parameters of a console colour index as foreground or background.
-int AnsiForeground(int index);
-int AnsiBackground(int index);
 
 }  // namespace platform::terminal

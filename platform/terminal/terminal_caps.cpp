@@ -15,6 +15,9 @@ namespace {
 
 using keyboard::Key;
 
+// What setupterm reports for a printing terminal.
+constexpr int kHardcopy = 1;
+
 std::string StringCap(const char* name, const std::string& fallback) {
   const char* s = tigetstr(const_cast<char*>(name));
   if (s == nullptr || s == reinterpret_cast<char*>(-1)) return fallback;
@@ -35,6 +38,26 @@ bool KnownToEraseWithBackground() {
   return t.starts_with("tmux") || (t.starts_with("screen") && std::getenv("TMUX") != nullptr);
 }
 
+// The no-color.org convention: set and not empty.
+bool NoColourWanted() {
+  const char* v = std::getenv("NO_COLOR");
+  return v != nullptr && *v != '\0';
+}
+
+// A terminal of fewer than eight colours, or one that sets them otherwise than by the ANSI
+// codes (`setaf`), gets none.
+ColourDepth DepthOf(int colours, bool ansi_colours) {
+  if (!ansi_colours || colours < 8) return ColourDepth::kNone;
+  return colours < 16 ? ColourDepth::kEight : ColourDepth::kSixteen;
+}
+
+void LoadLooks(TerminalCaps* caps) {
+  caps->looks.colours = DepthOf(tigetnum(const_cast<char*>("colors")), HasStringCap("setaf"));
+  caps->looks.bold = HasStringCap("bold");
+  caps->looks.dim = HasStringCap("dim");
+  caps->looks.reverse = HasStringCap("rev");
+}
+
 void LoadKeys(TerminalCaps* caps) {
   static constexpr std::pair<const char*, Key> kKeyCaps[] = {
       {"kcuu1", Key::kUp},     {"kcud1", Key::kDown},   {"kcub1", Key::kLeft},
@@ -52,24 +75,37 @@ void LoadKeys(TerminalCaps* caps) {
   }
 }
 
+void LoadDescription(int fd, TerminalCaps* caps) {
+  const char* term = std::getenv("TERM");
+  if (term == nullptr || *term == '\0' || std::string_view(term) == "dumb") {
+    caps->addresses_cursor = false;
+    return;
+  }
+  int error = 0;
+  if (setupterm(nullptr, fd, &error) != 0) {
+    caps->addresses_cursor = error != kHardcopy;
+    caps->back_colour_erase = KnownToEraseWithBackground();
+    return;
+  }
+  caps->described = true;
+  caps->addresses_cursor = HasStringCap("cup");
+  LoadLooks(caps);
+  caps->enter_screen = StringCap("smcup", "");
+  caps->leave_screen = StringCap("rmcup", "");
+  caps->hide_cursor = StringCap("civis", "");
+  caps->show_cursor = StringCap("cnorm", caps->show_cursor);
+  caps->back_colour_erase = tigetflag(const_cast<char*>("bce")) > 0 || KnownToEraseWithBackground();
+  caps->cursor_shapes = HasStringCap("Ss");
+  LoadKeys(caps);
+  del_curterm(cur_term);
+}
+
 }  // namespace
 
 TerminalCaps LoadTerminalCaps(int fd) {
   TerminalCaps caps;
-  int error = 0;
-  if (setupterm(nullptr, fd, &error) != 0) {
-    caps.back_colour_erase = KnownToEraseWithBackground();
-    return caps;
-  }
-  caps.described = true;
-  caps.enter_screen = StringCap("smcup", "");
-  caps.leave_screen = StringCap("rmcup", "");
-  caps.hide_cursor = StringCap("civis", "");
-  caps.show_cursor = StringCap("cnorm", caps.show_cursor);
-  caps.back_colour_erase = tigetflag(const_cast<char*>("bce")) > 0 || KnownToEraseWithBackground();
-  caps.cursor_shapes = HasStringCap("Ss");
-  LoadKeys(&caps);
-  del_curterm(cur_term);
+  LoadDescription(fd, &caps);
+  if (NoColourWanted()) caps.looks.colours = ColourDepth::kNone;
   return caps;
 }
 

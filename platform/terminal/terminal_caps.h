@@ -1,5 +1,6 @@
-// What the terminal description (terminfo, for $TERM) says about the tty: the strings that
-// enter and leave the full-screen mode, show and hide the cursor, and that its keys send.
+// What the terminal description (terminfo, for $TERM) says about the tty: whether it can place
+// the cursor at all, its colours and attributes, the strings that enter and leave the
+// full-screen mode, show and hide the cursor, and that its keys send.
 #pragma once
 
 #include <string>
@@ -7,11 +8,17 @@
 #include <vector>
 
 #include "platform/keyboard_us.h"
+#include "platform/terminal/rendition.h"
 
 namespace platform::terminal {
 
 struct TerminalCaps {
   bool described = false;  // terminfo knew $TERM; else the ANSI defaults below stand
+  // False for a terminal that says it cannot (no `cup`, $TERM dumb, unset or a printing
+  // terminal); a name terminfo does not know is taken for an ANSI terminal, since that is
+  // mostly a newer emulator than the host's terminfo (over ssh, say).
+  bool addresses_cursor = true;
+  TerminalLooks looks;  // with NO_COLOR set to anything, no colours whatever terminfo says
   std::string enter_screen = "\x1b[?1049h";
   std::string leave_screen = "\x1b[?1049l";
   std::string hide_cursor = "\x1b[?25l";

@@ -64,8 +64,10 @@ void ReadTerminalSize(TerminalState& s) {
 
 // /dev/tty is a device of its own, so comparing devices says nothing: a descriptor is the
 // controlling terminal when the terminal can name our session.
+// Only the controlling terminal has a foreground process group to report. (tcgetsid would say
+// the same, but qemu-user answers its ioctl without filling in the session.)
 bool IsControllingTerminal(int fd) {
-  return tcgetsid(fd) == getsid(0);
+  return tcgetpgrp(fd) != -1;
 }
 
 bool OpenKeyboardAndScreen(TerminalState& s, std::string* why) {
@@ -79,11 +81,20 @@ bool OpenKeyboardAndScreen(TerminalState& s, std::string* why) {
   s.stdout_tty = isatty(STDOUT_FILENO) == 1;
   s.stderr_tty = isatty(STDERR_FILENO) == 1;
   s.screen_fd = s.stdout_tty ? STDOUT_FILENO : s.stderr_tty ? STDERR_FILENO : s.key_fd;
-  if (s.screen_fd == s.key_fd) {
-    std::fputs("standard output and standard error are not terminals: drawing on /dev/tty\n",
-               stderr);
-  }
   return true;
+}
+
+// Without cursor addressing nothing of the screen can be drawn: better no start at all than
+// escapes printed as text.
+bool CheckCursorAddressing(const TerminalCaps& caps, std::string* why) {
+  if (caps.addresses_cursor) return true;
+  const char* term = std::getenv("TERM");
+  const std::string name =
+      term != nullptr && *term != '\0' ? std::string("TERM=") + term : "TERM is not set";
+  *why = "this terminal (" + name +
+         ") cannot place the cursor, which a full-screen program needs: run it in a terminal "
+         "emulator such as xterm";
+  return false;
 }
 
 bool PlanRestore(const TerminalState& s, RestorePlan* plan, std::string* why) {
@@ -105,13 +116,13 @@ bool PlanRestore(const TerminalState& s, RestorePlan* plan, std::string* why) {
 
 void SetUpDrawing(TerminalState& s) {
   s.utf8 = LocaleIsUtf8();
-  s.caps = LoadTerminalCaps(s.screen_fd);
   PresenterOptions options;
   options.back_colour_erase = s.caps.back_colour_erase;
   options.utf8 = s.utf8;
   options.cursor_shapes = s.caps.cursor_shapes;
   options.hide_cursor = s.caps.hide_cursor;
   options.show_cursor = s.caps.show_cursor;
+  options.looks = s.caps.looks;
   s.presenter = Presenter(options);
   s.decoder = KeyDecoder();
   for (const auto& [bytes, key] : s.caps.keys) s.decoder.AddKeyString(bytes, key);
@@ -177,10 +188,16 @@ bool OpenSession(std::string* why) {
   if (s.attached) return true;
   RestorePlan plan;
   if (!OpenKeyboardAndScreen(s, why)) return false;
-  if (!PlanRestore(s, &plan, why)) {
+  // Nothing is written to the terminal, and none of its modes changed, before both checks.
+  s.caps = LoadTerminalCaps(s.screen_fd);
+  if (!CheckCursorAddressing(s.caps, why) || !PlanRestore(s, &plan, why)) {
     close(s.key_fd);
     s.key_fd = -1;
     return false;
+  }
+  if (s.screen_fd == s.key_fd) {
+    std::fputs("standard output and standard error are not terminals: drawing on /dev/tty\n",
+               stderr);
   }
   SetUpDrawing(s);
   s.title_saved = false;

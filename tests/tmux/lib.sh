@@ -12,8 +12,10 @@ need_tmux() {
 }
 
 # start_program BINARY [ARGS...]: the program in a new 80x22 session; its status goes to
-# $WORK/exit and the terminal's modes after it to $WORK/stty. With AFTER_EXIT_MARK set, the
-# wrapper then prints that line in the terminal's own colours.
+# $WORK/exit and the terminal's modes before and after it to $WORK/stty.before and $WORK/stty.
+# With AFTER_EXIT_MARK set, the wrapper then prints that line in the terminal's own colours.
+# With RECORD_TTY set, the program's standard error goes to $WORK/stderr and every byte written
+# to the terminal, from before the program starts, to $WORK/tty.
 start_program() {
   WORK=${WORK:-$(mktemp -d)}
   SOCKET="$WORK/tmux-socket"
@@ -21,7 +23,10 @@ start_program() {
   {
     echo '#!/bin/sh'
     echo 'ulimit -c 0'
+    [ -z "${RECORD_TTY:-}" ] || echo "while [ ! -e '$WORK/recording' ]; do sleep 0.05; done"
+    echo "stty -a > '$WORK/stty.before'"
     printf '%q ' "$@"
+    [ -z "${RECORD_TTY:-}" ] || printf "2> '%s'" "$WORK/stderr"
     echo
     echo "echo \$? > '$WORK/exit.tmp'; stty -a > '$WORK/stty'"
     [ -z "${AFTER_EXIT_MARK:-}" ] || printf 'echo %q\n' "$AFTER_EXIT_MARK"
@@ -29,6 +34,10 @@ start_program() {
   } >"$WORK/run.sh"
   chmod +x "$WORK/run.sh"
   tmux -S "$SOCKET" -f /dev/null new-session -d -s t -x 80 -y 22 "$WORK/run.sh"
+  if [ -n "${RECORD_TTY:-}" ]; then
+    tmux -S "$SOCKET" pipe-pane -O -t t "cat > '$WORK/tty'"
+    touch "$WORK/recording"
+  fi
 }
 
 # Row N (counted from 1) as plain text, and with its colours.

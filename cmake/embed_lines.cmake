@@ -1,0 +1,10 @@
+# Turns a listing, one line per entry, into a header of C strings: cmake -DIN=... -DOUT=... -P
+file(STRINGS ${IN} lines)
+set(body "// Made from ${IN} by embed_lines.cmake.\n#pragma once\nnamespace same_numbers {\ninline const char* const kExpected[] = {\n")
+foreach(line IN LISTS lines)
+  string(REPLACE "\\" "\\\\" line "${line}")
+  string(REPLACE "\"" "\\\"" line "${line}")
+  string(APPEND body "    \"${line}\",\n")
+endforeach()
+string(APPEND body "};\n}  // namespace same_numbers\n")
+file(WRITE ${OUT} "${body}")

@@ -1,0 +1,67 @@
+#include "extended/x87.h"
+
+#include <cstring>
+
+namespace extended::x87 {
+namespace {
+
+long double Load(Bits b) {
+  long double v = 0;
+  std::memcpy(&v, &b.significand, sizeof b.significand);
+  std::memcpy(reinterpret_cast<unsigned char*>(&v) + sizeof b.significand, &b.sign_exponent,
+              sizeof b.sign_exponent);
+  return v;
+}
+
+Bits Store(long double v) {
+  Bits b{};
+  std::memcpy(&b.significand, &v, sizeof b.significand);
+  std::memcpy(&b.sign_exponent, reinterpret_cast<const unsigned char*>(&v) + sizeof b.significand,
+              sizeof b.sign_exponent);
+  return b;
+}
+
+Bits Add(Bits a, Bits b) {
+  return Store(Load(a) + Load(b));
+}
+Bits Subtract(Bits a, Bits b) {
+  return Store(Load(a) - Load(b));
+}
+Bits Multiply(Bits a, Bits b) {
+  return Store(Load(a) * Load(b));
+}
+Bits Divide(Bits a, Bits b) {
+  return Store(Load(a) / Load(b));
+}
+Bits Sqrt(Bits a) {
+  return Store(__builtin_sqrtl(Load(a)));
+}
+std::partial_ordering Compare(Bits a, Bits b) {
+  return Load(a) <=> Load(b);
+}
+double ToDouble(Bits a) {
+  return static_cast<double>(Load(a));
+}
+Bits RoundToWhole(Bits a) {
+  return Store(__builtin_rintl(Load(a)));
+}
+Bits ScaleByPowerOfTwo(Bits a, int n) {
+  return Store(__builtin_scalbnl(Load(a), n));
+}
+Bits FromDouble(double d) {
+  return Store(d);
+}
+Bits FromInteger(std::int64_t v) {
+  return Store(static_cast<long double>(v));
+}
+Bits FromUnsigned(std::uint64_t v) {
+  return Store(static_cast<long double>(v));
+}
+
+}  // namespace
+
+const OperationTable kOperationTable{
+    "x87",    Add,          Subtract,          Multiply,   Divide,      Sqrt,        Compare,
+    ToDouble, RoundToWhole, ScaleByPowerOfTwo, FromDouble, FromInteger, FromUnsigned};
+
+}  // namespace extended::x87
