@@ -60,8 +60,12 @@ std::string RadixText(Generator& g) {
   return s + kSuffixes[g.Below(7)];
 }
 
+// The generator is called once a statement: the order in which a compiler evaluates the operands
+// of + is its own, and the listing must be the same whichever compiled it.
 std::string AngleText(Generator& g) {
-  std::string s = "1" + std::to_string(g.Below(3)) + g.Digit();
+  const char units = g.Digit();
+  const int tens = g.Below(3);
+  std::string s = "1" + std::to_string(tens) + units;
   if (s > "120") s = "120";
   if (s < "100") s = "100";
   if (g.Below(3) != 0) s += "." + Digits(g, 1 + g.Below(20));
@@ -76,8 +80,10 @@ std::string LengthText(Generator& g) {
       return "";
     case 2:
     case 3:
-    case 4:  // lengths as people type them
-      return std::to_string(g.Below(30)) + "." + Digits(g, 1 + g.Below(3));
+    case 4: {  // lengths as people type them
+      const std::string fraction = Digits(g, 1 + g.Below(3));
+      return std::to_string(g.Below(30)) + "." + fraction;
+    }
     default:
       return DecimalText(g);
   }
