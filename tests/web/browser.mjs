@@ -152,6 +152,11 @@ export async function typeKeys(page, text) {
   }
 }
 
+// Whether the element `selector` is shown (present, and not hidden by any rule).
+export function shown(page, selector) {
+  return page.$eval(selector, (e) => e.getClientRects().length > 0);
+}
+
 export function check(condition, message) {
   if (!condition) throw new Error(message);
 }

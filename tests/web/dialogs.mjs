@@ -5,8 +5,8 @@
 // and exit code 0. The cases alternate between the site opened from disk and from a server.
 //   node dialogs.mjs SITE_DIR DIALOG_TABLE_JS
 import {execFileSync} from 'node:child_process';
-import {check, fileUrl, openSite, serve, typeKeys, waitFor, waitForRow, withBrowser} from
-  './browser.mjs';
+import {check, fileUrl, openSite, serve, shown, typeKeys, waitFor, waitForRow, withBrowser}
+  from './browser.mjs';
 
 const [site, tableProgram] = process.argv.slice(2);
 const table = JSON.parse(execFileSync(process.execPath,
@@ -83,9 +83,13 @@ async function runCase(browser, url, c) {
   check(drawing.includes('listening distance ' + distance) || drawing.includes('Nothing to draw'),
         'the drawing does not show the listening distance ' + distance);
   check(await page.evaluate(() => window.sorvanta.exitCode()) === null, 'ended before its key');
+  check(!await shown(page, '#ended'), 'the ended line shows while the program runs');
+  check(await shown(page, '#beside svg'), 'the drawing is not shown');
   await page.keyboard.press('KeyQ');
   await waitFor(page, 'exit code 0', () => window.sorvanta.exitCode() === 0);
-  check(await page.$eval('#ended', (e) => !e.hidden), 'no line saying the program has ended');
+  check(await shown(page, '#ended') &&
+        (await page.$eval('#ended', (e) => e.textContent)).includes('has ended'),
+        'no line saying the program has ended');
   check(page.siteErrors.length === 0, page.siteErrors.join('\n'));
   await page.close();
 }

@@ -2,8 +2,8 @@
 // the records real key presses become, pasted text, the message box, the title, the exit code
 // and the run that starts again.
 //   node seam.mjs DRIVER_SITE_DIR
-import {check, fileUrl, openSite, rowText, serve, waitFor, waitForRow, withBrowser} from
-  './browser.mjs';
+import {check, fileUrl, openSite, rowText, serve, shown, waitFor, waitForRow, withBrowser}
+  from './browser.mjs';
 
 const site = process.argv[2];
 
@@ -46,27 +46,29 @@ async function pressKeys(page, entry) {
 
 async function keyRecords(page) {
   await waitForRow(page, 9, 'keys (q ends):');
-  let shown = 0;
+  let lines = 0;
   for (const entry of KEYS) {
     await pressKeys(page, entry);
     for (const line of entry.shows) {
-      await waitForRow(page, FIRST_ROW + (shown % ROWS), 'key ' + line + ' ');
-      shown++;
+      await waitForRow(page, FIRST_ROW + (lines % ROWS), 'key ' + line + ' ');
+      lines++;
     }
   }
   await page.keyboard.press('KeyQ');
   await waitForRow(page, 21, 'press any key to quit');
   check(await page.evaluate(() => window.sorvanta.exitCode()) === null, 'ended before its last key');
+  check(!await shown(page, '#ended'), 'the ended line shows while the program runs');
   await page.keyboard.press('Space');
   await waitFor(page, 'exit code 0', () => window.sorvanta.exitCode() === 0);
   // The screen stays; a line outside it says so, and its button starts a new run.
   check((await rowText(page, 21)).includes('press any key to quit'), 'the screen did not stay');
-  check((await page.$eval('#ended', (e) => !e.hidden && e.textContent)).includes('has ended'),
+  check(await shown(page, '#ended') &&
+        (await page.$eval('#ended', (e) => e.textContent)).includes('has ended'),
         'no line saying the program has ended');
   await page.click('#restart');
   await waitForRow(page, 9, 'keys (q ends):');
   check(await page.evaluate(() => window.sorvanta.exitCode()) === null, 'a new run has no exit code');
-  check(await page.$eval('#ended', (e) => e.hidden), 'the ended line stays in a new run');
+  check(!await shown(page, '#ended'), 'the ended line stays in a new run');
 }
 
 // The box is modal: the keys typed while it is open, and the one that closes it, are its own.
