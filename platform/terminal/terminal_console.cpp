@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "platform/console_api.h"
-#include "platform/virtual_screen.h"
 #include "platform/terminal/terminal_session.h"
 #include "platform/terminal/terminal_state.h"
+#include "platform/virtual_screen.h"
 
 namespace platform {
 namespace {
