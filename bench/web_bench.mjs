@@ -9,8 +9,8 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
-import {fileUrl, openSite, typeKeys, waitFor, waitForRow, withBrowser} from
-  '../tests/web/browser.mjs';
+
+import {fileUrl, openSite, typeKeys, waitFor, waitForRow, withBrowser} from '../tests/web/browser.mjs';
 
 const [site, screenshot] = process.argv.slice(2);
 const SIZE_GOAL = 500 * 1024;
@@ -28,24 +28,27 @@ function siteSize() {
     raw += bytes.length;
     gzipped += packed;
   }
-  console.log(`site: ${raw} bytes, ${gzipped} gzipped = ${(gzipped / SIZE_GOAL).toFixed(3)} ` +
-              'of the 500 KB goal');
+  console.log(
+      `site: ${raw} bytes, ${gzipped} gzipped = ${(gzipped / SIZE_GOAL).toFixed(3)} ` +
+      'of the 500 KB goal');
 }
 
 async function firstQuestion(browser) {
   const times = [];
   for (let i = 0; i < LOADS; i++) {
     const page = await openSite(browser, fileUrl(site));
-    await waitFor(page, 'the first question', () =>
-      performance.getEntriesByName('sorvanta-first-wait').length > 0);
-    times.push(await page.evaluate(() =>
-      performance.getEntriesByName('sorvanta-first-wait')[0].startTime));
+    await waitFor(
+        page, 'the first question',
+        () => performance.getEntriesByName('sorvanta-first-wait').length > 0);
+    times.push(await page.evaluate(
+        () => performance.getEntriesByName('sorvanta-first-wait')[0].startTime));
     await page.close();
   }
   times.sort((a, b) => a - b);
   const median = (times[LOADS / 2 - 1] + times[LOADS / 2]) / 2;
-  console.log(`load to first question: median ${median.toFixed(1)} ms, slowest ` +
-              `${times[LOADS - 1].toFixed(1)} ms = ${(median / LOAD_GOAL_MS).toFixed(3)} of the 1 s goal`);
+  console.log(
+      `load to first question: median ${median.toFixed(1)} ms, slowest ` +
+      `${times[LOADS - 1].toFixed(1)} ms = ${(median / LOAD_GOAL_MS).toFixed(3)} of the 1 s goal`);
 }
 
 async function idleWait(browser) {
@@ -56,8 +59,9 @@ async function idleWait(browser) {
   const after = await page.metrics();
   const task = (after.TaskDuration - before.TaskDuration) * 1000;
   const script = (after.ScriptDuration - before.ScriptDuration) * 1000;
-  console.log(`waiting ${IDLE_MS / 1000} s for a key: ${task.toFixed(2)} ms of main-thread tasks, ` +
-              `${script.toFixed(2)} ms of script = ${(task / IDLE_MS).toFixed(5)} of the time`);
+  console.log(
+      `waiting ${IDLE_MS / 1000} s for a key: ${task.toFixed(2)} ms of main-thread tasks, ` +
+      `${script.toFixed(2)} ms of script = ${(task / IDLE_MS).toFixed(5)} of the time`);
   await page.close();
 }
 

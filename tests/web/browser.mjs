@@ -2,9 +2,9 @@
 // test set-up installs outside the repository (the folder in SORVANTA_NODE_MODULES). The site is
 // opened from disk (file://) or from a static server of our own; every wait is for a condition
 // on the page, never for a time.
-import {createRequire} from 'node:module';
 import fs from 'node:fs';
 import http from 'node:http';
+import {createRequire} from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
 import {pathToFileURL} from 'node:url';
@@ -32,8 +32,10 @@ export async function withBrowser(body) {
     executablePath: CHROMIUM,
     headless: true,
     userDataDir: profile,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    args: [
+      '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'
+    ],
   });
   let failed = false;
   try {
@@ -48,7 +50,11 @@ export async function withBrowser(body) {
   process.exit(failed ? 1 : 0);
 }
 
-const TYPES = {'.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript'};
+const TYPES = {
+  '.html': 'text/html',
+  '.css': 'text/css',
+  '.js': 'text/javascript'
+};
 
 // A static server of `dir` on a free local port; resolves to its address and its closer.
 export function serve(dir) {
@@ -59,20 +65,19 @@ export function serve(dir) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
+    response.writeHead(
+        200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
     response.end(fs.readFileSync(file));
   });
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => resolve({
-      url: 'http://127.0.0.1:' + server.address().port + '/',
-      close: () => new Promise((done) => server.close(done)),
-    }));
+                                    url: 'http://127.0.0.1:' + server.address().port + '/',
+                                    close: () => new Promise((done) => server.close(done)),
+                                  }));
   });
 }
 
-export function fileUrl(dir) {
-  return pathToFileURL(path.join(dir, 'index.html')).href;
-}
+export function fileUrl(dir) { return pathToFileURL(path.join(dir, 'index.html')).href; }
 
 // Opens the site; its errors fail the test. `query` is appended to the address; `setUp`, when
 // given, runs in the page before the page's own scripts.
@@ -95,12 +100,18 @@ export async function waitFor(page, what, condition, ...args) {
   try {
     await page.waitForFunction(condition, {timeout: WAIT_MS}, ...args);
   } catch (error) {
-    const [rows, ended] = await page.evaluate(() => [window.sorvanta &&
-      window.sorvanta.cells().map((row) => row.map((cell) => cell[0]).join('')).join('\n'),
-      document.getElementById('ended').hidden ? ''
-        : document.getElementById('ended-text').textContent]);
-    throw new Error('waited in vain for ' + what + (ended ? ' (' + ended + ')' : '') +
-                    '; the screen:\n' + rows);
+    const [rows, ended] = await page.evaluate(
+        () =>
+            [window.sorvanta &&
+                 window.sorvanta.cells()
+                     .map((row) => row.map((cell) => cell[0]).join(''))
+                     .join('\n'),
+             document.getElementById('ended').hidden ?
+                 '' :
+                 document.getElementById('ended-text').textContent]);
+    throw new Error(
+        'waited in vain for ' + what + (ended ? ' (' + ended + ')' : '') + '; the screen:\n' +
+        rows);
   }
 }
 
@@ -109,19 +120,26 @@ export function rowText(page, row) {
 }
 
 export function waitForRow(page, row, text) {
-  return waitFor(page, 'row ' + row + ' to show ' + JSON.stringify(text),
-                 (r, t) => {
-                   const rows = window.sorvanta.cells();
-                   return rows.length >= r && rows[r - 1].map((c) => c[0]).join('').includes(t);
-                 }, row, text);
+  return waitFor(page, 'row ' + row + ' to show ' + JSON.stringify(text), (r, t) => {
+    const rows = window.sorvanta.cells();
+    return rows.length >= r && rows[r - 1].map((c) => c[0]).join('').includes(t);
+  }, row, text);
 }
 
 // The US keys a character is typed with: KeyboardEvent.code, and whether Shift is held.
 const PUNCTUATION = {
-  '-': ['Minus', '_'], '=': ['Equal', '+'], '[': ['BracketLeft', '{'],
-  ']': ['BracketRight', '}'], ';': ['Semicolon', ':'], '\'': ['Quote', '"'],
-  '`': ['Backquote', '~'], '\\': ['Backslash', '|'], ',': ['Comma', '<'], '.': ['Period', '>'],
-  '/': ['Slash', '?'], ' ': ['Space', null],
+  '-': ['Minus', '_'],
+  '=': ['Equal', '+'],
+  '[': ['BracketLeft', '{'],
+  ']': ['BracketRight', '}'],
+  ';': ['Semicolon', ':'],
+  '\'': ['Quote', '"'],
+  '`': ['Backquote', '~'],
+  '\\': ['Backslash', '|'],
+  ',': ['Comma', '<'],
+  '.': ['Period', '>'],
+  '/': ['Slash', '?'],
+  ' ': ['Space', null],
 };
 const SHIFTED_DIGITS = ')!@#$%^&*(';
 
