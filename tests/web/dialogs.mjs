@@ -64,6 +64,12 @@ function screenFaults(cells, c) {
 async function runCase(browser, url, c) {
   const page = await openSite(browser, url, '', countTones);
   await waitForRow(page, 8, 'Maximum front-back spacing');
+  // Line input shows the cursor, which the program keeps hidden otherwise, at the value column.
+  const typing = await page.evaluate(() => window.sorvanta.cursor());
+  check(
+      typing.row === 8 && typing.column === 72 && typing.visible,
+      'the cursor is ' + JSON.stringify(typing) + ' at the first question');
+  check(await shown(page, '#cursor'), 'the cursor is not drawn at the first question');
   let boxes = 0;
   for (const step of c.steps) {
     if (step.box !== undefined) {

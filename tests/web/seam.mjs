@@ -65,6 +65,12 @@ async function pressKeys(page, entry) {
 
 async function keyRecords(page) {
   await waitForRow(page, 9, 'keys (q ends):');
+  // A tap on the screen gives it the keyboard (on a phone, the on-screen one).
+  await page.evaluate(() => document.activeElement.blur());
+  await page.tap('#screen');
+  check(
+      await page.evaluate(() => document.activeElement.id) === 'keys',
+      'a tap on the screen did not give it the keyboard');
   let lines = 0;
   for (const entry of KEYS) {
     await pressKeys(page, entry);
