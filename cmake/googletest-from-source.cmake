@@ -8,6 +8,10 @@ if(NOT EXISTS ${SORVANTA_GOOGLETEST_SOURCE}/CMakeLists.txt)
 endif()
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+# WebAssembly threads need a page that allows shared memory; the tests need no threads.
+if(EMSCRIPTEN)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+endif()
 add_subdirectory(${SORVANTA_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 foreach(library IN ITEMS gtest gtest_main gmock gmock_main)

@@ -7,7 +7,13 @@
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                                                 GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-if(WIN32)
+if(EMSCRIPTEN)
+  # The web build's package is its site, to open from disk or to put on any static host, with
+  # the read-me and licence beside it.
+  install(DIRECTORY ${SORVANTA_WEB_SITE}/ DESTINATION . COMPONENT program)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .
+          COMPONENT docs)
+elseif(WIN32)
   # sorvanta.exe runs from wherever it is unpacked, with its read-me and licence beside it.
   install(TARGETS sorvanta RUNTIME DESTINATION . COMPONENT program)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .
@@ -26,7 +32,10 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "https://sorvanta.example.org")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-if(WIN32)
+if(EMSCRIPTEN)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME web)
+elseif(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
 elseif(CMAKE_SYSTEM_NAME STREQUAL "Linux")

@@ -25,6 +25,26 @@ ExpectedScreen& ExpectedScreen::Put(int row, int column, std::string_view text,
   return *this;
 }
 
+ExpectedScreen DialogScreen(const std::vector<std::string>& answers, const Row& s, const Row& r,
+                            const char* w) {
+  ExpectedScreen screen;
+  screen.Put(2, 1, "   Sorvanta v1", kAnswer);
+  screen.Put(3, 1, "   Surround loudspeaker placement planner, by the Sorvanta developers",
+             kAnswer);
+  screen.Put(4, 1, "   https://sorvanta.example.org", kAnswer);
+  const bool fixed = answers[2] == "Y" || answers[2] == "y";
+  const char* prompts[] = {kQ1, kQ2, kQ3, fixed ? kQ4Fixed : kQ4Maximum, kQ5, kQ6};
+  for (int i = 0; i < 6; ++i) {
+    screen.Put(8 + i, 1, prompts[i], kPrompt);
+    screen.Put(8 + i, 72, answers[static_cast<std::size_t>(i)], kAnswer);
+  }
+  screen.Put(16, 1, kLabel1, kPrompt).Put(16, 72, s.text, s.colour);
+  screen.Put(17, 1, kLabel2, kPrompt).Put(17, 72, r.text, r.colour);
+  if (w != nullptr) screen.Put(18, 1, kLabel3, kPrompt).Put(18, 72, w, kAnswer);
+  screen.Put(21, 1, "   press any key to quit", kPrompt);
+  return screen;
+}
+
 namespace {
 
 std::string AttrRow(const ExpectedScreen& screen, int row, bool actual) {

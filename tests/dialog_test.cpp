@@ -2,64 +2,26 @@
 // screen and every window-service call checked.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/winmain.h"
 #include "console/console.h"
+#include "dialog_cases.h"
 #include "dialog_screen.h"
 #include "platform/memory/memory_platform.h"
 #include "platform/window_api.h"
 
 namespace {
 
-using dialog_test::ExpectedScreen;
-using dialog_test::kAnswer;
-using dialog_test::kPrompt;
-using dialog_test::kWarning;
+using namespace dialog_test;  // the dialog's texts and colours, its expected screens
 using platform::keyboard::Key;
 namespace memory = platform::memory;
 
-const char* const kQ1 = "   Maximum front-back spacing of the centre and surround speakers?";
-const char* const kQ2 = "   Maximum side-side spacing of the front left/right speakers?";
-const char* const kQ3 = "   Is the surround speaker side-to-side spacing fixed [Y/N]?";
-const char* const kQ4Fixed = "   Side-to-side spacing of the surround speakers?";
-const char* const kQ4Maximum = "   Maximum side-to-side spacing of the surround speakers?";
-const char* const kQ5 = "   Height of the surround speakers above the listening position?";
-const char* const kQ6 = "   Angular position of the surround speakers in degrees [100 to 120]?";
-const char* const kLabel1 = "   Front-back spacing of the centre and surround speakers";
-const char* const kLabel2 = "   Listening distance and side-side spacing of the front L/R speakers";
-const char* const kLabel3 = "   Side-side spacing of the surround speakers";
-const char* const kYesNoBox = "MessageBox(\"You must respond either Y or N  \", \"  ERROR\")";
-const char* const kAngleBox =
-    "MessageBox(\"You must respond with an angle between 100 and 120 degrees  \", \"  ERROR\")";
-
-struct Row {
-  const char* text;
-  std::uint16_t colour;
-};
-
-// The screen of a dialog whose answers are at most 8 characters long.
-ExpectedScreen DialogScreen(const std::vector<std::string>& answers, const Row& s, const Row& r,
-                            const char* w) {
-  ExpectedScreen screen;
-  screen.Put(2, 1, "   Sorvanta v1", kAnswer);
-  screen.Put(3, 1, "   Surround loudspeaker placement planner, by the Sorvanta developers",
-             kAnswer);
-  screen.Put(4, 1, "   https://sorvanta.example.org", kAnswer);
-  const bool fixed = answers[2] == "Y" || answers[2] == "y";
-  const char* prompts[] = {kQ1, kQ2, kQ3, fixed ? kQ4Fixed : kQ4Maximum, kQ5, kQ6};
-  for (int i = 0; i < 6; ++i) {
-    screen.Put(8 + i, 1, prompts[i], kPrompt);
-    screen.Put(8 + i, 72, answers[static_cast<std::size_t>(i)], kAnswer);
-  }
-  screen.Put(16, 1, kLabel1, kPrompt).Put(16, 72, s.text, s.colour);
-  screen.Put(17, 1, kLabel2, kPrompt).Put(17, 72, r.text, r.colour);
-  if (w != nullptr) screen.Put(18, 1, kLabel3, kPrompt).Put(18, 72, w, kAnswer);
-  screen.Put(21, 1, "   press any key to quit", kPrompt);
-  return screen;
+// The window-service calls a rejected answer makes.
+std::vector<std::string> RejectionCalls(const std::string& message) {
+  return {"Beep(0)", "MessageBox(\"" + message + "\", \"" + kErrorCaption + "\")"};
 }
 
 // Runs the program from its console set-up to the final key with the keys queued so far.
@@ -96,101 +58,50 @@ void ExpectFinalState() {
   ASSERT_FALSE(console.input().empty());
 }
 
-struct ReportCase {
-  std::vector<std::string> answers;
-  Row s, r;
-  const char* w;
-};
+class Report : public testing::TestWithParam<DialogCase> {};
 
-void PrintTo(const ReportCase& c, std::ostream* out) {
-  for (const std::string& answer : c.answers) *out << '"' << answer << "\" ";
+std::string CaseName(const testing::TestParamInfo<DialogCase>& info) {
+  return info.param.name;
 }
 
-// A test name from the answers: letters and digits kept, everything else an underscore.
-std::string CaseName(const testing::TestParamInfo<ReportCase>& info) {
-  std::string name = "case" + std::to_string(info.index);
-  for (const std::string& answer : info.param.answers) {
-    name += '_';
-    for (char c : answer) name += std::isalnum(static_cast<unsigned char>(c)) ? c : 'x';
+// Each message box is closed with the next of its three keys in turn, so that every dialog
+// with boxes closes them all three ways.
+void CloseBox(std::size_t nth) {
+  switch (nth % 3) {
+    case 0:
+      memory::Press(Key::kEnter);
+      break;
+    case 1:
+      memory::Press(Key::kEscape);
+      break;
+    default:
+      memory::Type(" ");
+      break;
   }
-  return name;
 }
-
-class Report : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(Report, WholeDialogScreen) {
-  const ReportCase& c = GetParam();
+  const DialogCase& c = GetParam();
   memory::Reset();
-  TypeAnswers(c.answers);
+  std::vector<std::string> calls = SetUpCalls();
+  std::size_t boxes = 0;
+  for (const Step& step : c.steps) {
+    if (step.box_message.empty()) {
+      memory::Type(step.typed);
+      continue;
+    }
+    CloseBox(boxes++);
+    const std::vector<std::string> rejection = RejectionCalls(step.box_message);
+    calls.insert(calls.end(), rejection.begin(), rejection.end());
+  }
   memory::Type("q");
   RunProgram();
-  dialog_test::ExpectScreen(DialogScreen(c.answers, c.s, c.r, c.w));
-  EXPECT_EQ(memory::WindowCalls(), SetUpCalls());
+  ExpectScreen(c.screen);
+  EXPECT_EQ(memory::WindowCalls(), calls);
   ExpectFinalState();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, Report,
-    testing::Values(
-        ReportCase{
-            {"5", "4", "N", "6", "0.5", "110"}, {"4.32", kAnswer}, {"3.23", kAnswer}, "6.00"},
-        ReportCase{{"4", "5", "N", "8", "1", "110"}, {"3.94", kAnswer}, {"2.98", kAnswer}, "5.28"},
-        ReportCase{
-            {"10", "3", "N", "10", "1", "110"}, {"3.97", kAnswer}, {"3.00", kAnswer}, "5.32"},
-        ReportCase{
-            {"3", "2", "Y", "4", "0.5", "120"}, {"3.52", kWarning}, {"2.36", kWarning}, nullptr},
-        ReportCase{
-            {"30", "12", "N", "20", "1.2", "100"}, {"11.99", kAnswer}, {"10.22", kAnswer}, "20.00"},
-        ReportCase{{"0", "0", "N", "0", "0", "100"}, {"0.00", kAnswer}, {"0.00", kAnswer}, "0.00"},
-        ReportCase{{"1", "1", "N", "2", "2", "100"}, {"0.28", kAnswer}, {"0.85", kAnswer}, "-6.45"},
-        ReportCase{
-            {"5.3", "100", "N", "100", "0", "100"}, {"5.30", kWarning}, {"4.52", kAnswer}, "8.89"},
-        ReportCase{{"", "", "Y", "", "", "100"}, {"0.00", kAnswer}, {"0.00", kAnswer}, nullptr},
-        ReportCase{{"abc", "-1", "N", "1E400", "0", "1.1E2"},
-                   {"-0.66", kAnswer},
-                   {"-1.00", kWarning},
-                   "1.88"}),
-    CaseName);
-
-std::vector<std::string> Plus(std::vector<std::string> calls,
-                              std::initializer_list<const char*> more) {
-  calls.insert(calls.end(), more.begin(), more.end());
-  return calls;
-}
-
-// Wrong answers are wiped and asked again on their own rows; every later row stays put, and
-// the box is closed with any of its three keys.
-TEST(Dialog, RejectedAnswersAreAskedAgainOnTheSameRow) {
-  memory::Reset();
-  memory::Type("5\r4\r");
-  memory::Type("x\r");
-  memory::Press(Key::kEnter);
-  memory::Type("\r");
-  memory::Press(Key::kEscape);
-  memory::Type("yes\r");
-  memory::Type(" ");
-  memory::Type("Y \r");
-  memory::Press(Key::kEnter);
-  memory::Type("y\r6\r0.5\r");
-  memory::Type("99.99\r");
-  memory::Press(Key::kEnter);
-  memory::Type("120.01\r");
-  memory::Press(Key::kEnter);
-  memory::Type("abc\r");
-  memory::Press(Key::kEnter);
-  memory::Type("\r");
-  memory::Press(Key::kEnter);
-  memory::Type("&H6E\rq");
-  RunProgram();
-  // "y" stays on the screen as typed; the dialog goes on with "Y".
-  dialog_test::ExpectScreen(DialogScreen({"5", "4", "y", "6", "0.5", "&H6E"}, {"4.32", kAnswer},
-                                         {"3.23", kAnswer}, nullptr));
-  EXPECT_EQ(memory::WindowCalls(),
-            Plus(SetUpCalls(), {"Beep(0)", kYesNoBox, "Beep(0)", kYesNoBox, "Beep(0)", kYesNoBox,
-                                "Beep(0)", kYesNoBox, "Beep(0)", kAngleBox, "Beep(0)", kAngleBox,
-                                "Beep(0)", kAngleBox, "Beep(0)", kAngleBox}));
-  ExpectFinalState();
-}
+INSTANTIATE_TEST_SUITE_P(Table, Report, testing::ValuesIn(DialogCases()), CaseName);
 
 // The angle is read as a number whatever its notation, and text after it is ignored.
 TEST(Dialog, AngleNotations) {
@@ -214,21 +125,11 @@ TEST(Dialog, AnglesJustOutsideTheRangeAreRejected) {
     TypeAnswers({"110"});
     memory::Type("q");
     RunProgram();
-    EXPECT_EQ(memory::WindowCalls(), Plus(SetUpCalls(), {"Beep(0)", kAngleBox}));
+    std::vector<std::string> calls = SetUpCalls();
+    for (const std::string& call : RejectionCalls(kAngleMessage)) calls.push_back(call);
+    EXPECT_EQ(memory::WindowCalls(), calls);
     EXPECT_EQ(memory::Row(13).substr(64), "120]?  110      ");
   }
-}
-
-// A rejected answer long enough to run on to the next row is wiped there too.
-TEST(Dialog, LongRejectedAnswerIsWipedAcrossTheRowEnd) {
-  memory::Reset();
-  TypeAnswers({"5", "4", "yesyesyesyes"});
-  memory::Press(Key::kEnter);
-  TypeAnswers({"N", "6", "0.5", "110"});
-  memory::Type("q");
-  RunProgram();
-  dialog_test::ExpectScreen(DialogScreen({"5", "4", "N", "6", "0.5", "110"}, {"4.32", kAnswer},
-                                         {"3.23", kAnswer}, "6.00"));
 }
 
 // A ninth character reaches column 80 and moves the cursor on: the report and the closing
@@ -253,7 +154,7 @@ TEST(Dialog, LongAcceptedAngleScrollsTheScreenOnce) {
   screen.Put(21, 1, "   press any key to quit", kPrompt);
   // The row the scroll brings in is blank in the colour current at that moment.
   screen.Put(22, 1, std::string(80, ' '), kPrompt);
-  dialog_test::ExpectScreen(screen);
+  ExpectScreen(screen);
   ExpectFinalState();
 }
 
@@ -274,8 +175,8 @@ TEST(Dialog, BadInputLeavesTheRowsInPlace) {
   TypeAnswers({"N", "6", "0.5", "110"});
   memory::Press(Key::kF5);
   RunProgram();
-  dialog_test::ExpectScreen(DialogScreen({"5", "4", "N", "6", "0.5", "110"}, {"4.32", kAnswer},
-                                         {"3.23", kAnswer}, "6.00"));
+  ExpectScreen(DialogScreen({"5", "4", "N", "6", "0.5", "110"}, {"4.32", kAnswer},
+                            {"3.23", kAnswer}, "6.00"));
   EXPECT_EQ(memory::WindowCalls(), SetUpCalls());
 }
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/cp437.h"
 #include "platform/keyboard_us.h"
-#include "platform/terminal/cp437.h"
 #include "platform/terminal/key_decoder.h"
 
 namespace platform::terminal {

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "platform/terminal/cp437.h"
+#include "platform/cp437.h"
 #include "platform/terminal/overlays.h"
 #include "platform/terminal/presenter.h"
 

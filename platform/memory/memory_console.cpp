@@ -1,7 +1,9 @@
-// The console calls of the seam, run on the memory platform's virtual console.
+// The console calls of the seam, run on the memory platform's virtual console (the screen
+// calls in virtual_screen.cpp).
 #include "platform/console_api.h"
 #include "platform/memory/memory_platform.h"
 #include "platform/memory/memory_state.h"
+#include "platform/virtual_screen.h"
 
 namespace platform {
 namespace {
@@ -15,6 +17,10 @@ bool Report(std::uint32_t count, std::uint32_t* out) {
 }
 
 }  // namespace
+
+VirtualConsole* virtual_screen::ScreenOf(Handle h) {
+  return memory::ScreenOf(h);
+}
 
 bool Attach(std::string* why) {
   if (why != nullptr) why->clear();
@@ -67,50 +73,6 @@ bool SetCursorInfo(Handle h, const CursorInfo& info) {
   if (console == nullptr) return false;
   memory::State().cursor_info_calls.push_back(info);
   return console->SetCursorInfo(info);
-}
-
-bool GetScreenInfo(Handle h, ScreenInfo* info) {
-  const VirtualConsole* console = ScreenOf(h);
-  if (console == nullptr || info == nullptr) return false;
-  *info = console->Info();
-  return true;
-}
-
-bool SetCursorPosition(Handle h, Coord at) {
-  VirtualConsole* console = ScreenOf(h);
-  return console != nullptr && console->SetCursorPosition(at);
-}
-
-bool SetTextAttribute(Handle h, std::uint16_t attr) {
-  VirtualConsole* console = ScreenOf(h);
-  if (console == nullptr) return false;
-  console->SetAttr(attr);
-  return true;
-}
-
-bool FillCharacter(Handle h, std::uint8_t ch, std::uint32_t count, Coord from,
-                   std::uint32_t* written) {
-  VirtualConsole* console = ScreenOf(h);
-  if (console == nullptr) return false;
-  return Report(console->FillCharacter(ch, count, from), written);
-}
-
-bool FillAttribute(Handle h, std::uint16_t attr, std::uint32_t count, Coord from,
-                   std::uint32_t* written) {
-  VirtualConsole* console = ScreenOf(h);
-  if (console == nullptr) return false;
-  return Report(console->FillAttribute(attr, count, from), written);
-}
-
-bool WriteCells(Handle h, const Cell* cells, Coord buffer_size, Coord buffer_origin, Rect* region) {
-  VirtualConsole* console = ScreenOf(h);
-  return console != nullptr && console->WriteCells(cells, buffer_size, buffer_origin, region);
-}
-
-bool ScrollBuffer(Handle h, const Rect& source, const Rect* clip, Coord destination,
-                  const Cell& fill) {
-  VirtualConsole* console = ScreenOf(h);
-  return console != nullptr && console->Scroll(source, clip, destination, fill);
 }
 
 bool PeekInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_t* read) {

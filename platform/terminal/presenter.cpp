@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/terminal/cp437.h"
+#include "platform/cp437.h"
 
 namespace platform::terminal {
 namespace {

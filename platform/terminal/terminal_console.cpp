@@ -1,11 +1,13 @@
 // The console calls on the terminal: every screen call works on the process's virtual
-// console, which is presented on the tty whenever the program waits for keys.
+// console (virtual_screen.cpp), which is presented on the tty whenever the program waits for
+// keys.
 #include <ctime>
 #include <vector>
 
 #include "platform/console_api.h"
 #include "platform/terminal/terminal_session.h"
 #include "platform/terminal/terminal_state.h"
+#include "platform/virtual_screen.h"
 
 namespace platform {
 namespace {
@@ -40,6 +42,10 @@ void TakeKeysIfNoneQueued() {
 }
 
 }  // namespace
+
+VirtualConsole* virtual_screen::ScreenOf(Handle h) {
+  return IsScreen(h) ? &State().console : nullptr;
+}
 
 bool Attach(std::string* why) {
   return terminal::OpenSession(why);
@@ -76,57 +82,6 @@ bool SetMode(Handle h, std::uint32_t mode) {
   if (!HasMode(h, &slot)) return false;
   State().modes[slot] = mode;
   return true;
-}
-
-bool GetCursorInfo(Handle h, CursorInfo* info) {
-  if (!IsScreen(h) || info == nullptr) return false;
-  *info = State().console.cursor_info();
-  return true;
-}
-
-bool SetCursorInfo(Handle h, const CursorInfo& info) {
-  return IsScreen(h) && State().console.SetCursorInfo(info);
-}
-
-bool GetScreenInfo(Handle h, ScreenInfo* info) {
-  if (!IsScreen(h) || info == nullptr) return false;
-  *info = State().console.Info();
-  return true;
-}
-
-bool SetCursorPosition(Handle h, Coord at) {
-  return IsScreen(h) && State().console.SetCursorPosition(at);
-}
-
-bool SetTextAttribute(Handle h, std::uint16_t attr) {
-  if (!IsScreen(h)) return false;
-  State().console.SetAttr(attr);
-  return true;
-}
-
-bool FillCharacter(Handle h, std::uint8_t ch, std::uint32_t count, Coord from,
-                   std::uint32_t* written) {
-  if (!IsScreen(h)) return false;
-  const std::uint32_t n = State().console.FillCharacter(ch, count, from);
-  if (written != nullptr) *written = n;
-  return true;
-}
-
-bool FillAttribute(Handle h, std::uint16_t attr, std::uint32_t count, Coord from,
-                   std::uint32_t* written) {
-  if (!IsScreen(h)) return false;
-  const std::uint32_t n = State().console.FillAttribute(attr, count, from);
-  if (written != nullptr) *written = n;
-  return true;
-}
-
-bool WriteCells(Handle h, const Cell* cells, Coord buffer_size, Coord buffer_origin, Rect* region) {
-  return IsScreen(h) && State().console.WriteCells(cells, buffer_size, buffer_origin, region);
-}
-
-bool ScrollBuffer(Handle h, const Rect& source, const Rect* clip, Coord destination,
-                  const Cell& fill) {
-  return IsScreen(h) && State().console.Scroll(source, clip, destination, fill);
 }
 
 bool PeekInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_t* read) {

@@ -1,11 +1,11 @@
 // The window services on a terminal: the title is the terminal's title, the message box an
 // overlay drawn over the screen at presentation time, the beep the terminal's bell. Icon,
-// tool bar, system menu and window position have no terminal counterpart.
+// tool bar, system menu and window position have no terminal counterpart (presented_window.cpp).
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "platform/terminal/cp437.h"
+#include "platform/cp437.h"
 #include "platform/terminal/terminal_session.h"
 #include "platform/terminal/terminal_state.h"
 #include "platform/window_api.h"
@@ -15,15 +15,13 @@ namespace {
 
 using terminal::State;
 
-char g_instance;
-
 // Control bytes would end the title sequence or act on the terminal: they are left out.
 std::string TitleText(const char* title) {
   std::string out;
   for (const char* p = title; p != nullptr && *p != '\0'; ++p) {
     const auto b = static_cast<std::uint8_t>(*p);
     if (b < 0x20 || b == 0x7F) continue;
-    out += terminal::GlyphOf(b, State().utf8);
+    out += GlyphOf(b, State().utf8);
   }
   return out;
 }
@@ -44,15 +42,6 @@ void KeepKeysAfter(const std::vector<InputRecord>& keys, std::size_t closing) {
 }
 
 }  // namespace
-
-void* InstanceHandle() {
-  return &g_instance;
-}
-void Init(void*) {}
-void ToolBar(int, int) {}
-void SetIcon(int) {}
-void DeleteMenuItem(int) {}
-void Move(int, int) {}
 
 void SetTitle(const char* title) {
   terminal::QueueTitle(TitleText(title));

@@ -1,8 +1,8 @@
-#include "platform/terminal/cp437.h"
+#include "platform/cp437.h"
 
 #include <array>
 
-namespace platform::terminal {
+namespace platform {
 namespace {
 
 constexpr std::array<char32_t, 256> kToUnicode = {
@@ -91,8 +91,14 @@ void AppendUtf8(char32_t c, std::string* out) {
   }
 }
 
+std::string Utf8Of(std::string_view bytes) {
+  std::string out;
+  for (const char b : bytes) out += Glyphs().utf8[static_cast<std::uint8_t>(b)];
+  return out;
+}
+
 std::string_view GlyphOf(std::uint8_t b, bool utf8) {
   return utf8 ? Glyphs().utf8[b] : Glyphs().ascii[b];
 }
 
-}  // namespace platform::terminal
+}  // namespace platform
