@@ -20,11 +20,17 @@ function loadPuppeteer() {
 }
 
 // Runs `body(browser)` with a fresh Chromium and profile; exits 77 (skipped) without Chromium
-// or puppeteer-core, 1 when the body throws.
+// or puppeteer-core, or 1 when SORVANTA_REQUIRE_BROWSER is set (a test run that must not
+// quietly leave the browser out); 1 when the body throws.
 export async function withBrowser(body) {
   const puppeteer = loadPuppeteer();
   if (puppeteer === null || !fs.existsSync(CHROMIUM)) {
-    console.log('skipped: needs ' + CHROMIUM + ' and puppeteer-core in $SORVANTA_NODE_MODULES');
+    const missing = 'needs ' + CHROMIUM + ' and puppeteer-core in $SORVANTA_NODE_MODULES';
+    if (process.env.SORVANTA_REQUIRE_BROWSER) {
+      console.log('FAIL: ' + missing);
+      process.exit(1);
+    }
+    console.log('skipped: ' + missing);
     process.exit(SKIPPED);
   }
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'sorvanta-chromium-'));
