@@ -1,6 +1,5 @@
 // Comparison. Among numbers of one sign, the encoding orders the magnitudes once a
 // pseudo-denormal's exponent field 0 is read as the 1 it stands for.
-#include "extended/operands.h"
 #include "extended/software.h"
 
 namespace extended::software {

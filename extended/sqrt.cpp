@@ -11,7 +11,10 @@ namespace {
 // floor(sqrt(y)) for y from 2^62 to below 2^64, by Newton's iteration from above: each step
 // lowers the estimate until it stops at the floor of the root.
 std::uint64_t TopRoot(std::uint64_t y) {
-  std::uint64_t r = std::uint64_t{1} << 32;  // above sqrt(y)
+  // The start: the tangent of sqrt at 2^63, sqrt(2^63) * (1/2 + y / 2^64), which lies above the
+  // root (sqrt is concave), by at most 6% over the range; its parts are rounded up.
+  constexpr std::uint64_t kRootOf2To63 = 3037000500;  // sqrt(2^63) = 3037000499.976, rounded up
+  std::uint64_t r = kRootOf2To63 / 2 + (((y >> 32) + 1) * kRootOf2To63 >> 32) + 1;
   for (;;) {
     const std::uint64_t next = (r + y / r) / 2;
     if (next >= r) return r;

@@ -39,8 +39,9 @@ double ToDouble(Bits a) {
       break;
   }
   const int biased = x.exponent + kDoubleBias;
-  if (biased >= static_cast<int>(kDoubleExponentMask))
+  if (biased >= static_cast<int>(kDoubleExponentMask)) {
     return Assemble(x.negative, kDoubleExponentMask << kDoubleFractionBits);
+  }
   if (biased <= 0) {
     // Subnormal: fewer bits kept. A rounding up to 2^52 is the smallest normal double, whose
     // encoding is that very integer.
