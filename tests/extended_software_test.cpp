@@ -83,7 +83,8 @@ class Generator {
 
   // The integer bit and bits - 1 random bits below it, zeros further down.
   std::uint64_t Short(int bits) {
-    return (Raw() | format::kIntegerBit) & ~(~std::uint64_t{0} >> bits);
+    const std::uint64_t s = Raw() | format::kIntegerBit;
+    return bits >= 64 ? s : s & ~(~std::uint64_t{0} >> bits);
   }
 
   // significand * 2^(exponent - 63) in the format, exponent clamped to the format's range;
