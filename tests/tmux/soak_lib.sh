@@ -54,6 +54,8 @@ closing_shown() { row_has 21 "   press any key to quit"; }
 
 # The whole screen, cell by cell, with the colours that show: the background of every cell and
 # the foreground of every cell that is not blank (a redraw may leave any foreground on a blank).
+# Blanks on the default background at the end of a row are dropped: tmux keeps a blank that was
+# written (an erased character that had wrapped) and trims one that was only cleared.
 screen_colours() {
   tmux -S "$SOCKET" capture-pane -p -e -t t | perl -CSD -ne '
     chomp;
@@ -73,6 +75,7 @@ screen_colours() {
       }
       for my $ch (split //, $piece) { $out .= $ch eq " " ? "[$bg] " : "[$fg/$bg]$ch"; }
     }
+    $out =~ s/(\[49\] )+$//;
     print "$out\n";'
 }
 
