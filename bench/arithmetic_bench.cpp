@@ -1,13 +1,16 @@
 // The arithmetic the program does, on whichever extended path this build has: each operation,
-// sine and cosine, reading and formatting, and the whole layout. bench/compare_paths.sh builds
-// it on both paths and prints the two side by side; strtold is the peer of ReadNumber.
+// sine and cosine, reading and formatting, and the whole layout. Reading is held against the C
+// library's strtold and formatting against its snprintf("%.2Lf"), on the program's own kind of
+// input; the ratios are printed after the runs. bench/compare_paths.sh builds it on both paths
+// and prints the two side by side.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/answers.h"
 #include "app/geometry.h"
+#include "bench/ratio_reporter.h"
+#include "extended/c_library.h"
 #include "extended/extended.h"
 #include "numtext/numtext.h"
 
@@ -47,7 +50,7 @@ void Read(benchmark::State& state, std::string text) {
 }
 
 void ReadPeer(benchmark::State& state, std::string text) {
-  for (auto _ : state) benchmark::DoNotOptimize(std::strtold(text.c_str(), nullptr));
+  for (auto _ : state) benchmark::DoNotOptimize(extended::c_library::Read(text.c_str()));
 }
 
 void Format(benchmark::State& state, std::string text) {
@@ -55,6 +58,16 @@ void Format(benchmark::State& state, std::string text) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(x);
     benchmark::DoNotOptimize(numtext::FormatNumber(x, "0.00"));
+  }
+}
+
+// The peer also hands back a string, as FormatNumber does. It formats the C library's own
+// extended number, read from the same text.
+void FormatPeer(benchmark::State& state, std::string text) {
+  extended::Bits x = extended::c_library::Read(text.c_str());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(x);
+    benchmark::DoNotOptimize(extended::c_library::FormatFixed(x, 2));
   }
 }
 
@@ -91,19 +104,25 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("op/sqrt", [](benchmark::State& s) { Unary(s, extended::Sqrt, 0); });
   benchmark::RegisterBenchmark("op/sin", [](benchmark::State& s) { Unary(s, extended::Sin, 3); });
   benchmark::RegisterBenchmark("op/cos", [](benchmark::State& s) { Unary(s, extended::Cos, 6); });
-  for (const char* text : {"5", "110", "1.5E+3", "0.05", "2.999999999999821"}) {
+  for (const char* text : {"5", "3.25", "110", "1.5E+3", "0.05", "2.999999999999821"}) {
     benchmark::RegisterBenchmark((std::string("ReadNumber/") + text).c_str(), Read, text);
     benchmark::RegisterBenchmark((std::string("strtold/") + text).c_str(), ReadPeer, text);
   }
-  for (const char* text : {"4.323361", "11.988196", "-6.448562251500907"}) {
+  for (const char* text :
+       {"4.323361", "2.999999999999821", "11.988196", "-6.448562251500907", "0.0"}) {
     benchmark::RegisterBenchmark((std::string("FormatNumber/") + text).c_str(), Format, text);
+    benchmark::RegisterBenchmark((std::string("snprintf/") + text).c_str(), FormatPeer, text);
   }
   benchmark::RegisterBenchmark("layout/5 4 N 6 0.5 110", Layout,
                                app::Answers{"5", "4", "N", "6", "0.5", "110"});
   benchmark::RegisterBenchmark("layout/3 2 Y 4 0.5 120", Layout,
                                app::Answers{"3", "2", "Y", "4", "0.5", "120"});
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios("ReadNumber/", "strtold/", "ReadNumber against strtold");
+  reporter.PrintRatios("FormatNumber/", "snprintf/",
+                       "FormatNumber(x, \"0.00\") against snprintf(\"%.2Lf\")");
   benchmark::Shutdown();
   return 0;
 }

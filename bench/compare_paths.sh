@@ -12,8 +12,11 @@ for preset in bench bench-software; do
 done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-build/bench/bench/arithmetic_bench --benchmark_format=json "$@" >"$out/native.json"
-build/bench-software/bench/arithmetic_bench --benchmark_format=json "$@" >"$out/software.json"
+# JSON into files: the console output, with its own ratios, goes nowhere.
+build/bench/bench/arithmetic_bench --benchmark_out="$out/native.json" \
+  --benchmark_out_format=json "$@" >/dev/null
+build/bench-software/bench/arithmetic_bench --benchmark_out="$out/software.json" \
+  --benchmark_out_format=json "$@" >/dev/null
 python3 - "$out/native.json" "$out/software.json" <<'PY'
 import json, sys
 def times(path):

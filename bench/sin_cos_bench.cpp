@@ -1,16 +1,13 @@
-// Sine and cosine against the C library's sinl and cosl, on the program's own arguments and on
-// large ones, and what the wider attempts (taken only for the rare hard cases) cost. Built with
+// Sine and cosine against the C library's, on the program's own arguments and on large ones, and
+// what the wider attempts (taken only for the rare hard cases) cost. Built with
 // SORVANTA_SOFTWARE_EXTENDED=ON it times the software path; the code is the same on both.
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <cmath>
 #include <cstddef>
-#include <cstdio>
-#include <map>
-#include <string>
-#include <vector>
 
+#include "bench/ratio_reporter.h"
+#include "extended/c_library.h"
 #include "extended/extended.h"
 #include "extended/sin_cos_kernel.h"
 
@@ -49,49 +46,26 @@ extended::Bits Attempt(double x) {
       .result;
 }
 
-// Collects each run's CPU time per call for the ratios printed at the end.
-class Times : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) ns_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double operator[](const std::string& name) const {
-    const auto found = ns_.find("Calls/" + name);
-    return found == ns_.end() ? 0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> ns_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   extended::EstablishFloatingPoint();
   const auto run = [](const char* name, Arguments (*make)(), auto f) {
-    benchmark::RegisterBenchmark((std::string("Calls/") + name).c_str(), Calls<decltype(f)>, make,
-                                 f);
+    benchmark::RegisterBenchmark(name, Calls<decltype(f)>, make, f);
   };
-  run("Sin", ProgramArguments, [](double x) { return extended::Sin(Extended{x}); });
-  run("sinl", ProgramArguments, [](double x) { return sinl(x); });
-  run("Cos", ProgramArguments, [](double x) { return extended::Cos(Extended{x}); });
-  run("cosl", ProgramArguments, [](double x) { return cosl(x); });
-  run("Sin_large", LargeArguments, [](double x) { return extended::Sin(Extended{x}); });
-  run("sinl_large", LargeArguments, [](double x) { return sinl(x); });
-  run("Attempt_128", ProgramArguments, Attempt<2>);
-  run("Attempt_256", ProgramArguments, Attempt<4>);
-  run("Attempt_512", ProgramArguments, Attempt<8>);
+  run("ours/sin", ProgramArguments, [](double x) { return extended::Sin(Extended{x}); });
+  run("c_library/sin", ProgramArguments, extended::c_library::Sin);
+  run("ours/cos", ProgramArguments, [](double x) { return extended::Cos(Extended{x}); });
+  run("c_library/cos", ProgramArguments, extended::c_library::Cos);
+  run("ours/sin_large", LargeArguments, [](double x) { return extended::Sin(Extended{x}); });
+  run("c_library/sin_large", LargeArguments, extended::c_library::Sin);
+  run("attempt/128", ProgramArguments, Attempt<2>);
+  run("attempt/256", ProgramArguments, Attempt<4>);
+  run("attempt/512", ProgramArguments, Attempt<8>);
   benchmark::Initialize(&argc, argv);
-  Times times;
-  benchmark::RunSpecifiedBenchmarks(&times);
-  std::printf("\nns per call, ours against the C library's (ratio above 1: ours is slower)\n");
-  for (const char* pair : {"Sin:sinl", "Cos:cosl", "Sin_large:sinl_large"}) {
-    const std::string p = pair;
-    const std::string ours = p.substr(0, p.find(':')), peer = p.substr(p.find(':') + 1);
-    std::printf("  %-10s %8.1f ns  %-10s %8.1f ns  x%.2f\n", ours.c_str(), times[ours],
-                peer.c_str(), times[peer], times[ours] / times[peer]);
-  }
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios("ours/", "c_library/", "Sine and cosine against sinl and cosl");
   benchmark::Shutdown();
   return 0;
 }

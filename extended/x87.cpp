@@ -1,25 +1,9 @@
 #include "extended/x87.h"
 
-#include <cstring>
+#include "extended/x87_bits.h"
 
 namespace extended::x87 {
 namespace {
-
-long double Load(Bits b) {
-  long double v = 0;
-  std::memcpy(&v, &b.significand, sizeof b.significand);
-  std::memcpy(reinterpret_cast<unsigned char*>(&v) + sizeof b.significand, &b.sign_exponent,
-              sizeof b.sign_exponent);
-  return v;
-}
-
-Bits Store(long double v) {
-  Bits b{};
-  std::memcpy(&b.significand, &v, sizeof b.significand);
-  std::memcpy(&b.sign_exponent, reinterpret_cast<const unsigned char*>(&v) + sizeof b.significand,
-              sizeof b.sign_exponent);
-  return b;
-}
 
 Bits Add(Bits a, Bits b) {
   return Store(Load(a) + Load(b));
