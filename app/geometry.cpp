@@ -47,21 +47,23 @@ double SmallestCandidate(double d1, double d2, double d4) {
 
 }  // namespace
 
-Limits ReadLimits(const Answers& answers) {
-  return Limits{ReadDouble(answers.front_back_limit), ReadDouble(answers.front_width_limit)};
-}
-
 Layout ComputeLayout(const Answers& answers) {
-  const Limits limits = ReadLimits(answers);
-  const Extended a = limits.front_back;
-  const Extended b = limits.front_width;
-  const Extended u = ReadDouble(answers.surround_width);
-  const Extended h = ReadDouble(answers.surround_height);
-  const bool fixed = answers.surround_fixed == "Y";
-
-  const double k = geometry::RadiansPerDegree();
+  Layout layout;
+  Inputs& in = layout.inputs;
+  in.front_back_limit = ReadDouble(answers.front_back_limit);
+  in.front_width_limit = ReadDouble(answers.front_width_limit);
+  in.surround_fixed = answers.surround_fixed == "Y";
+  in.surround_width = ReadDouble(answers.surround_width);
+  in.surround_height = ReadDouble(answers.surround_height);
   // The angle enters at the precision it was checked with.
-  const double phi = geometry::OffsetAngle(numtext::ReadNumber(answers.surround_angle));
+  in.surround_angle = numtext::ReadNumber(answers.surround_angle);
+
+  const Extended a = in.front_back_limit;
+  const Extended b = in.front_width_limit;
+  const Extended u = in.surround_width;
+  const Extended h = in.surround_height;
+  const double k = geometry::RadiansPerDegree();
+  const double phi = geometry::OffsetAngle(in.surround_angle);
   const Extended sin_phi = extended::Sin(Extended{phi});
   const Extended cos_phi = extended::Cos(Extended{phi});
 
@@ -70,12 +72,13 @@ Layout ComputeLayout(const Answers& answers) {
   const double d3 = Store(u / (cos_phi * 2));
   const double d4 = Store(SquareRoot(Square(h) + Square(d3)));
 
-  Layout layout;
-  const double r_big = fixed ? d4 : SmallestCandidate(d1, d2, d4);
+  const double r_big = in.surround_fixed ? d4 : SmallestCandidate(d1, d2, d4);
   const double r_small = Store(SquareRoot(Square(r_big) - Square(h)));
+  layout.offset_angle = phi;
   layout.listening_distance = r_big;
+  layout.surround_radius = r_small;
   layout.front_back = Store(sin_phi * r_small + r_big);
-  if (!fixed) {
+  if (!in.surround_fixed) {
     layout.surround_width = Store(SquareRoot(Square(r_big) - Square(h)) * 2 * cos_phi);
     layout.has_surround_width = true;
   }

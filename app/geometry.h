@@ -10,22 +10,29 @@
 
 namespace app {
 
+// The numbers the calculation read from the answers, as it read them: the lengths rounded to
+// double, the angle at the precision it was checked with.
+struct Inputs {
+  double front_back_limit = 0;   // A
+  double front_width_limit = 0;  // B
+  bool surround_fixed = false;   // answer 3 was "Y"
+  double surround_width = 0;     // U: the surrounds' spacing, or its maximum
+  double surround_height = 0;    // H
+  Extended surround_angle;       // theta, degrees from straight ahead
+};
+
 struct Layout {
+  Inputs inputs;
+  double offset_angle = 0;        // phi: the surrounds' angle behind the ears' line, radians
   double listening_distance = 0;  // R: every speaker's distance from the listening position
+  double surround_radius = 0;     // r: the surrounds' distance along the floor
   double front_back = 0;          // S: centre speaker to the surrounds, front to back
   double surround_width = 0;      // W: between the two surrounds (only when not fixed)
   bool has_surround_width = false;
 };
 
-// The limits the report compares against, read as the calculation reads them.
-struct Limits {
-  double front_back = 0;   // A
-  double front_width = 0;  // B
-};
-
 // Reads answers 1, 2, 4, 5 and 6 as numbers and answer 3 as "Y" or "N".
 Layout ComputeLayout(const Answers& answers);
-Limits ReadLimits(const Answers& answers);
 
 // The arithmetic's own primitives, exposed for their tests.
 namespace geometry {

@@ -1,27 +1,6 @@
-// Process entry: the floating-point settings, the platform and the console layer are set up
-// before the program's script runs. Arguments are ignored.
-#include <cstdio>
-#include <string>
-
-#include "app/winmain.h"
-#include "console/console.h"
-#include "extended/extended.h"
-#include "platform/console_api.h"
-#include "platform/window_api.h"
-
-namespace {
-constexpr int kSetUpFailed = 255;
-}
+// The console program's entry (a terminal, the Windows console). Arguments are ignored.
+#include "app/run.h"
 
 int main() {
-  extended::EstablishFloatingPoint();
-  std::string why;
-  if (!platform::Attach(&why)) {
-    std::fprintf(stderr, "sorvanta: %s\n", why.c_str());
-    return kSetUpFailed;
-  }
-  console::ConsoleStartup();
-  const std::int32_t result = WINMAIN(platform::window::InstanceHandle(), nullptr, "", 1);
-  platform::Detach();
-  return result;
+  return app::RunProgram();
 }

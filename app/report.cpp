@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "app/colours.h"
+#include "app/result_text.h"
 #include "console/console.h"
-#include "numtext/numtext.h"
 
 namespace app {
 namespace {
@@ -33,19 +33,16 @@ ColourPair ColourFor(double limit, double result) {
 
 }  // namespace
 
-std::string FormatResult(double value) {
-  return numtext::FormatNumber(value, value < 10 ? "0.00" : "00.00");
-}
-
-void PrintReport(const Answers& answers, const Layout& layout, ResultTexts& texts) {
-  const Limits limits = ReadLimits(answers);
+void PrintReport(const Layout& layout, ResultTexts& texts) {
+  const Inputs& limits = layout.inputs;
   texts.listening_distance = FormatResult(layout.listening_distance);
   texts.front_back = FormatResult(layout.front_back);
 
   const int anchor_row = console::CursorRow();
-  PrintRow(kFrontBackLabel, anchor_row, ColourFor(limits.front_back, layout.front_back),
+  PrintRow(kFrontBackLabel, anchor_row, ColourFor(limits.front_back_limit, layout.front_back),
            texts.front_back);
-  PrintRow(kDistanceLabel, anchor_row + 1, ColourFor(limits.front_width, layout.listening_distance),
+  PrintRow(kDistanceLabel, anchor_row + 1,
+           ColourFor(limits.front_width_limit, layout.listening_distance),
            texts.listening_distance);
   if (layout.has_surround_width) {
     texts.surround_width = FormatResult(layout.surround_width);

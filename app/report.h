@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "app/answers.h"
 #include "app/geometry.h"
 
 namespace app {
@@ -15,12 +14,9 @@ struct ResultTexts {
   std::string surround_width;
 };
 
-// Two decimals, with a second integer place from 10 on; a NaN takes the wider mask too.
-std::string FormatResult(double value);
-
 // Prints the three rows from the cursor's row on, in the warning colour where a result is
-// over its limit; the third row stays empty when the surround spacing was fixed. Leaves the
-// cursor at column 1 of the row below the third.
-void PrintReport(const Answers& answers, const Layout& layout, ResultTexts& texts);
+// over the limit the calculation read for it; the third row stays empty when the surround spacing
+// was fixed. Leaves the cursor at column 1 of the row below the third.
+void PrintReport(const Layout& layout, ResultTexts& texts);
 
 }  // namespace app

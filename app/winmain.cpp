@@ -7,6 +7,7 @@
 #include "app/geometry.h"
 #include "app/questions.h"
 #include "app/report.h"
+#include "app/results.h"
 #include "console/console.h"
 #include "winsvc/winsvc.h"
 
@@ -68,8 +69,9 @@ std::int32_t WINMAIN(void* instance, void*, const char*, int) {
 
   PrintLines(2);
   const app::Layout layout = app::ComputeLayout(answers);
-  app::ResultTexts results;
-  app::PrintReport(answers, layout, results);
+  app::ResultTexts result_texts;
+  app::PrintReport(layout, result_texts);
+  app::PublishResults({answers, layout});
 
   PrintLines(2);
   app::Use(app::kPromptColour);

@@ -5,31 +5,32 @@
 #include "console/console.h"
 #include "console/console_internal.h"
 #include "console/console_state.h"
+#include "platform/keyboard_layout.h"
 
 namespace console {
 namespace {
 
-constexpr std::uint8_t kScanEscape = 0x01;
+namespace keyboard = platform::keyboard;
 
 // Ctrl, left Shift, right Shift, Alt, Caps Lock, Num Lock, Scroll Lock: never a key alone.
-constexpr std::array<std::uint8_t, 7> kModifierScanCodes = {0x1D, 0x2A, 0x36, 0x38,
-                                                            0x3A, 0x45, 0x46};
-
-struct CapsLockEntry {
-  std::uint8_t scan;
-  std::uint8_t plain;
-  std::uint8_t shifted;
-};
+constexpr std::array<std::uint8_t, 7> kModifierScanCodes = {
+    keyboard::kScanCtrl,      keyboard::kScanLeftShift, keyboard::kScanRightShift,
+    keyboard::kScanAlt,       keyboard::kScanCapsLock,  keyboard::kScanNumLock,
+    keyboard::kScanScrollLock};
 
 // With Caps Lock on, some consoles report the digit and punctuation keys as if Shift were
 // inverted; these keys follow the Shift key alone.
-constexpr std::array<CapsLockEntry, 21> kCapsLockTable = {{
-    {0x02, '1', '!'},  {0x03, '2', '@'}, {0x04, '3', '#'},  {0x05, '4', '$'}, {0x06, '5', '%'},
-    {0x07, '6', '^'},  {0x08, '7', '&'}, {0x09, '8', '*'},  {0x0A, '9', '('}, {0x0B, '0', ')'},
-    {0x0C, '-', '_'},  {0x0D, '=', '+'}, {0x1A, '[', '{'},  {0x1B, ']', '}'}, {0x27, ';', ':'},
-    {0x28, '\'', '"'}, {0x29, '`', '~'}, {0x2B, '\\', '|'}, {0x33, ',', '<'}, {0x34, '.', '>'},
-    {0x35, '/', '?'},
-}};
+constexpr auto kSymbolKeys = static_cast<std::size_t>(
+    std::count_if(keyboard::kUsLayout.begin(), keyboard::kUsLayout.end(), keyboard::IsSymbolKey));
+static_assert(kSymbolKeys == 21, "ten digit keys and eleven punctuation keys");
+
+constexpr auto kCapsLockTable = [] {
+  std::array<keyboard::LayoutKey, kSymbolKeys> table{};
+  std::size_t n = 0;
+  for (const keyboard::LayoutKey& key : keyboard::kUsLayout)
+    if (keyboard::IsSymbolKey(key)) table[n++] = key;
+  return table;
+}();
 
 bool IsModifier(std::uint8_t scan) {
   return std::find(kModifierScanCodes.begin(), kModifierScanCodes.end(), scan) !=
@@ -37,17 +38,20 @@ bool IsModifier(std::uint8_t scan) {
 }
 
 bool InLetterRows(std::uint8_t scan) {
-  return (scan >= 0x10 && scan <= 0x19) || (scan >= 0x1E && scan <= 0x26) ||
-         (scan >= 0x2C && scan <= 0x32);
+  return std::any_of(
+      keyboard::kUsLayout.begin(), keyboard::kUsLayout.end(),
+      [scan](const keyboard::LayoutKey& k) { return k.scan == scan && keyboard::IsLetterKey(k); });
 }
 
 std::uint8_t CapsLockCorrected(std::uint8_t ch, std::uint8_t scan, std::uint32_t control) {
   if ((control & platform::kCapsLockOn) == 0) return ch;
   const auto entry = std::find_if(kCapsLockTable.begin(), kCapsLockTable.end(),
-                                  [scan](const CapsLockEntry& e) { return e.scan == scan; });
-  if (entry == kCapsLockTable.end()) return scan == kScanEscape ? 27 : ch;
-  if ((control & platform::kShiftPressed) != 0) return ch == entry->plain ? entry->shifted : ch;
-  return ch == entry->shifted ? entry->plain : ch;
+                                  [scan](const keyboard::LayoutKey& k) { return k.scan == scan; });
+  if (entry == kCapsLockTable.end()) return scan == keyboard::kScanEscape ? 27 : ch;
+  const auto plain = static_cast<std::uint8_t>(entry->plain);
+  const auto shifted = static_cast<std::uint8_t>(entry->shifted);
+  if ((control & platform::kShiftPressed) != 0) return ch == plain ? shifted : ch;
+  return ch == shifted ? plain : ch;
 }
 
 // The key a record stands for; nothing for a record that is dropped on the way to a key.
@@ -64,7 +68,7 @@ std::optional<KeyEvent> Classify(const platform::InputRecord& record) {
     }
     return KeyEvent{KeyEvent::kCharacter, CapsLockCorrected(record.ch, scan, control), scan};
   }
-  if (scan == kScanEscape) {
+  if (scan == keyboard::kScanEscape) {
     return KeyEvent{KeyEvent::kCharacter, CapsLockCorrected(0, scan, control), scan};
   }
   if (IsModifier(scan)) return std::nullopt;

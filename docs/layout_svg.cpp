@@ -1,11 +1,13 @@
 // Draws the loudspeaker layout that the program computes for one set of answers, seen from
 // above and from the side, as an SVG on standard output. The README's drawing is made with it:
-//   build/docs/layout_svg 5 4 N 6 0.5 110 > docs/layout.svg
+//   build/program/docs/layout_svg 5 4 N 6 0.5 110 > docs/layout.svg
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/answers.h"
 #include "app/geometry.h"
-#include "docs/layout_drawing.h"
+#include "drawing/layout_drawing.h"
 
 int main(int argc, char** argv) {
   if (argc != 7) {
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const app::Answers answers{argv[1], argv[2], argv[3], argv[4], argv[5], argv[6]};
-  std::fputs(docs::LayoutSvg(answers, app::ComputeLayout(answers)).c_str(), stdout);
+  const std::vector<std::string> heading(argv + 1, argv + 7);
+  std::fputs(drawing::LayoutSvg(app::ComputeLayout(answers), heading).c_str(), stdout);
   return 0;
 }

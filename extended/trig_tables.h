@@ -1,6 +1,6 @@
 // The bits of 2/pi and pi/4 after the binary point, 64 to a word, the most significant
 // word first: word w holds bits 64w+1 to 64w+64. Written by
-// tests/extended_trig_tables_write.cpp with MPFR; a test holds them against MPFR again.
+// tests/extended/extended_trig_tables_write.cpp with MPFR; a test holds them against MPFR again.
 #pragma once
 
 #include <cstdint>

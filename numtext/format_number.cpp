@@ -29,15 +29,15 @@ class Sink {
 // The number part of a section's text: sign, integer digits, point, fraction, exponent.
 struct NumberLayout {
   RoundedDigits digits;
-  int front = -1;                 // a digit put in front of the kept digits (0 or 1), or none
-  std::size_t integerDigits = 0;  // before padding
-  std::size_t width = 0;          // integer digits after padding
-  std::size_t fraction = 0;       // fraction digits shown
+  int front = -1;                  // a digit put in front of the kept digits (0 or 1), or none
+  std::size_t integer_digits = 0;  // before padding
+  std::size_t width = 0;           // integer digits after padding
+  std::size_t fraction = 0;        // fraction digits shown
   bool point = false;
   bool grouping = false;
   bool negative = false;
   bool exponent = false;
-  long long exponentValue = 0;
+  long long exponent_value = 0;
 
   int Digit(std::size_t j) const {
     if (front < 0) return digits.At(j);
@@ -51,88 +51,88 @@ bool IsZero(const DigitRendering& r) {
 
 // Trailing zeros at "#" places are not shown.
 std::size_t ShownFraction(const NumberLayout& n, const MaskSection& s) {
-  std::size_t shown = s.fractionPlaces;
-  while (shown > s.fractionZeros && n.Digit(n.integerDigits + shown - 1) == 0) --shown;
+  std::size_t shown = s.fraction_places;
+  while (shown > s.fraction_zeros && n.Digit(n.integer_digits + shown - 1) == 0) --shown;
   return shown;
 }
 
 void Finish(NumberLayout& n, const MaskSection& s) {
-  n.width = std::max(n.integerDigits, s.integerZeros);
+  n.width = std::max(n.integer_digits, s.integer_zeros);
   n.fraction = ShownFraction(n, s);
-  n.point = s.point && !(s.pointOptional && n.fraction == 0);
+  n.point = s.point && !(s.point_optional && n.fraction == 0);
   n.grouping = s.grouping && !s.exponent;
 }
 
-NumberLayout FixedLayout(const DigitRendering& r, const MaskSection& s, bool showSign) {
+NumberLayout FixedLayout(const DigitRendering& r, const MaskSection& s, bool show_sign) {
   const std::size_t integer = r.exponent > 0 ? static_cast<std::size_t>(r.exponent) : 0;
   const std::size_t lead = r.exponent < 0 ? static_cast<std::size_t>(-r.exponent) : 0;
-  NumberLayout n{RoundedDigits(r, lead, integer + s.fractionPlaces)};
-  n.integerDigits = integer;
+  NumberLayout n{RoundedDigits(r, lead, integer + s.fraction_places)};
+  n.integer_digits = integer;
   if (n.digits.CarryOut()) {
     n.front = 1;
   } else if (integer == 0) {
     n.front = 0;  // the integer part is at least "0"
   }
-  if (n.front >= 0) ++n.integerDigits;
-  const bool roundedToZero = s.fractionPlaces == 0 && integer == 0 && n.front == 0;
-  n.negative = showSign && r.negative && !roundedToZero;
+  if (n.front >= 0) ++n.integer_digits;
+  const bool rounded_to_zero = s.fraction_places == 0 && integer == 0 && n.front == 0;
+  n.negative = show_sign && r.negative && !rounded_to_zero;
   Finish(n, s);
   return n;
 }
 
-NumberLayout ExponentLayout(const DigitRendering& r, const MaskSection& s, bool showSign) {
-  const std::size_t integer = std::max<std::size_t>(s.integerPlaces, 1);
-  NumberLayout n{RoundedDigits(r, 0, integer + s.fractionPlaces)};
-  n.integerDigits = integer;
+NumberLayout ExponentLayout(const DigitRendering& r, const MaskSection& s, bool show_sign) {
+  const std::size_t integer = std::max<std::size_t>(s.integer_places, 1);
+  NumberLayout n{RoundedDigits(r, 0, integer + s.fraction_places)};
+  n.integer_digits = integer;
   n.exponent = true;
   if (!IsZero(r)) {
-    n.exponentValue = r.exponent - static_cast<long long>(integer) + (n.digits.CarryOut() ? 1 : 0);
+    n.exponent_value = r.exponent - static_cast<long long>(integer) + (n.digits.CarryOut() ? 1 : 0);
   }
   if (n.digits.CarryOut()) n.front = 1;
-  n.negative = showSign && r.negative;
+  n.negative = show_sign && r.negative;
   Finish(n, s);
   return n;
 }
 
 void PutExponent(const NumberLayout& n, const MaskSection& s, Sink& out) {
-  out.Put(s.exponentLetter);
-  if (n.exponentValue < 0) {
+  out.Put(s.exponent_letter);
+  if (n.exponent_value < 0) {
     out.Put('-');
-  } else if (s.exponentPlus) {
+  } else if (s.exponent_plus) {
     out.Put('+');
   }
   char digits[24];
   int count = 0;
-  for (auto v = static_cast<unsigned long long>(n.exponentValue < 0 ? -n.exponentValue
-                                                                    : n.exponentValue);
+  for (auto v = static_cast<unsigned long long>(n.exponent_value < 0 ? -n.exponent_value
+                                                                     : n.exponent_value);
        v != 0 || count == 0; v /= 10) {
     digits[count++] = static_cast<char>('0' + v % 10);
   }
-  for (std::size_t i = static_cast<std::size_t>(count); i < s.exponentZeros; ++i) out.Put('0');
+  for (std::size_t i = static_cast<std::size_t>(count); i < s.exponent_zeros; ++i) out.Put('0');
   while (count > 0) out.Put(digits[--count]);
 }
 
 void PutNumber(const NumberLayout& n, const MaskSection& s, Sink& out) {
   if (n.negative) out.Put('-');
-  const std::size_t pad = n.width - n.integerDigits;
+  const std::size_t pad = n.width - n.integer_digits;
   for (std::size_t i = 0; i < n.width; ++i) {
     if (n.grouping && i > 0 && (n.width - i) % 3 == 0) out.Put(',');
     out.Put(i < pad ? '0' : static_cast<char>('0' + n.Digit(i - pad)));
   }
   if (n.point) out.Put('.');
   for (std::size_t i = 0; i < n.fraction; ++i) {
-    out.Put(static_cast<char>('0' + n.Digit(n.integerDigits + i)));
+    out.Put(static_cast<char>('0' + n.Digit(n.integer_digits + i)));
   }
   if (n.exponent) PutExponent(n, s, out);
 }
 
-void PutText(const MaskSection& s, bool inFront, Sink& out) {
-  if (!s.hasText) return;
+void PutText(const MaskSection& s, bool in_front, Sink& out) {
+  if (!s.has_text) return;
   MaskTokenizer tokens(s.text);
   MaskToken t{};
   while (tokens.Next(t)) {
     const bool copied = t.kind == MaskTokenKind::kText || t.kind == MaskTokenKind::kPercent;
-    if (copied && (t.at < s.numberBegin) == inFront) out.Put(t.c);
+    if (copied && (t.at < s.number_begin) == in_front) out.Put(t.c);
   }
 }
 
@@ -157,24 +157,25 @@ std::string Text(const MaskSection& s, const NumberLayout* n) {
 // form elsewhere.
 MaskSection PlainSection(const DigitRendering& r) {
   MaskSection s;
-  s.hasNumber = true;
-  s.integerPlaces = 1;
-  s.integerZeros = 1;
+  s.has_number = true;
+  s.integer_places = 1;
+  s.integer_zeros = 1;
   s.point = true;
-  s.pointOptional = true;
+  s.point_optional = true;
   if (r.exponent >= -2 && r.exponent <= 18) {
-    s.fractionPlaces = static_cast<std::size_t>(18 - r.exponent);
+    s.fraction_places = static_cast<std::size_t>(18 - r.exponent);
   } else {
-    s.fractionPlaces = 17;
+    s.fraction_places = 17;
     s.exponent = true;
-    s.exponentPlus = true;
+    s.exponent_plus = true;
   }
   return s;
 }
 
-std::string Render(const DigitRendering& r, const MaskSection& s, bool showSign) {
-  if (!s.hasNumber) return Text(s, nullptr);
-  const NumberLayout n = s.exponent ? ExponentLayout(r, s, showSign) : FixedLayout(r, s, showSign);
+std::string Render(const DigitRendering& r, const MaskSection& s, bool show_sign) {
+  if (!s.has_number) return Text(s, nullptr);
+  const NumberLayout n =
+      s.exponent ? ExponentLayout(r, s, show_sign) : FixedLayout(r, s, show_sign);
   return Text(s, &n);
 }
 
@@ -191,9 +192,9 @@ std::string FormatNumber(Extended x, std::string_view mask) {
     chosen = 1;
   }
   const MaskSection s = ReadSection(sections.text[chosen]);
-  const bool showSign = chosen == 0;
-  if (!s.percent) return Render(r, s, showSign);
-  return Render(DecimalDigits(x * 100), s, showSign);
+  const bool show_sign = chosen == 0;
+  if (!s.percent) return Render(r, s, show_sign);
+  return Render(DecimalDigits(x * 100), s, show_sign);
 }
 
 }  // namespace numtext

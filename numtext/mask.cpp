@@ -7,15 +7,15 @@ bool IsCopied(char c) {
   return c == '-' || c == '+' || c == '(' || c == ')' || c == '$' || c == ' ';
 }
 
-void AddPlace(MaskSection& s, bool zero, bool inFraction) {
+void AddPlace(MaskSection& s, bool zero, bool in_fraction) {
   if (s.exponent) {
-    if (zero) ++s.exponentZeros;
-  } else if (inFraction) {
-    ++s.fractionPlaces;
-    if (zero) s.fractionZeros = s.fractionPlaces;
+    if (zero) ++s.exponent_zeros;
+  } else if (in_fraction) {
+    ++s.fraction_places;
+    if (zero) s.fraction_zeros = s.fraction_places;
   } else {
-    ++s.integerPlaces;
-    if (zero) ++s.integerZeros;
+    ++s.integer_places;
+    if (zero) ++s.integer_zeros;
   }
 }
 
@@ -37,15 +37,15 @@ MaskToken MaskTokenizer::Read() {
     if (c == '"') quoted_ = false;
     return c == '"' ? make(MaskTokenKind::kNone) : make(MaskTokenKind::kText, c);
   }
-  const bool hasNext = at_ < text_.size();
+  const bool has_next = at_ < text_.size();
   switch (c) {
     case '"':
       quoted_ = true;
       return make(MaskTokenKind::kNone);
     case '\\':
-      return hasNext ? make(MaskTokenKind::kText, text_[at_++]) : make(MaskTokenKind::kNone);
+      return has_next ? make(MaskTokenKind::kText, text_[at_++]) : make(MaskTokenKind::kNone);
     case '*':
-      if (hasNext) ++at_;
+      if (has_next) ++at_;
       return make(MaskTokenKind::kNone);
     case '0':
       return make(MaskTokenKind::kZeroPlace);
@@ -61,7 +61,7 @@ MaskToken MaskTokenizer::Read() {
       return make(MaskTokenKind::kPoint);
     case 'E':
     case 'e':
-      if (exponent_ || !hasNext || (text_[at_] != '+' && text_[at_] != '-')) break;
+      if (exponent_ || !has_next || (text_[at_] != '+' && text_[at_] != '-')) break;
       exponent_ = true;
       return make(MaskTokenKind::kExponent, c, text_[at_++] == '+');
     default:
@@ -110,7 +110,7 @@ static bool ReadDigitsAndPoint(std::string_view section, MaskSection& s) {
       return false;
     }
   }
-  s.hasNumber = !section.empty();
+  s.has_number = !section.empty();
   return true;
 }
 
@@ -123,12 +123,12 @@ MaskSection ReadSection(std::string_view section) {
   MaskTokenizer tokens(section);
   MaskToken t{};
   while (tokens.Next(t)) {
-    const bool numberToken = t.kind == MaskTokenKind::kZeroPlace ||
-                             t.kind == MaskTokenKind::kHashPlace ||
-                             t.kind == MaskTokenKind::kPoint || t.kind == MaskTokenKind::kExponent;
-    if (numberToken && !s.hasNumber) {
-      s.hasNumber = true;
-      s.numberBegin = t.at;
+    const bool number_token = t.kind == MaskTokenKind::kZeroPlace ||
+                              t.kind == MaskTokenKind::kHashPlace ||
+                              t.kind == MaskTokenKind::kPoint || t.kind == MaskTokenKind::kExponent;
+    if (number_token && !s.has_number) {
+      s.has_number = true;
+      s.number_begin = t.at;
     }
     switch (t.kind) {
       case MaskTokenKind::kZeroPlace:
@@ -143,21 +143,21 @@ MaskSection ReadSection(std::string_view section) {
         break;
       case MaskTokenKind::kPercent:
         s.percent = true;
-        s.hasText = true;
+        s.has_text = true;
         break;
       case MaskTokenKind::kText:
-        s.hasText = true;
+        s.has_text = true;
         break;
       case MaskTokenKind::kExponent:
         s.exponent = true;
-        s.exponentLetter = t.c;
-        s.exponentPlus = t.plus;
+        s.exponent_letter = t.c;
+        s.exponent_plus = t.plus;
         break;
       default:
         break;
     }
   }
-  if (!s.hasNumber) s.numberBegin = section.size();
+  if (!s.has_number) s.number_begin = section.size();
   return s;
 }
 

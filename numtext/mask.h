@@ -41,21 +41,21 @@ class MaskTokenizer {
 
 struct MaskSection {
   std::string_view text;
-  std::size_t numberBegin = 0;  // copied text before this goes in front of the number
-  bool hasNumber = false;       // a digit place, a point or an exponent
-  bool hasText = false;         // characters to copy
-  std::size_t integerPlaces = 0;
-  std::size_t integerZeros = 0;  // the least number of integer digits
-  std::size_t fractionPlaces = 0;
-  std::size_t fractionZeros = 0;  // fraction digits shown even when trailing zeros
+  std::size_t number_begin = 0;  // copied text before this goes in front of the number
+  bool has_number = false;       // a digit place, a point or an exponent
+  bool has_text = false;         // characters to copy
+  std::size_t integer_places = 0;
+  std::size_t integer_zeros = 0;  // the least number of integer digits
+  std::size_t fraction_places = 0;
+  std::size_t fraction_zeros = 0;  // fraction digits shown even when trailing zeros
   bool point = false;
-  bool pointOptional = false;  // the point only shows with fraction digits after it
+  bool point_optional = false;  // the point only shows with fraction digits after it
   bool grouping = false;
   bool percent = false;
   bool exponent = false;
-  char exponentLetter = 'E';
-  bool exponentPlus = false;
-  std::size_t exponentZeros = 0;
+  char exponent_letter = 'E';
+  bool exponent_plus = false;
+  std::size_t exponent_zeros = 0;
 };
 
 struct MaskSections {

@@ -21,7 +21,7 @@ struct Mantissa {
   std::uint64_t m = 0;  // the first 18 significant digits
   std::size_t n = 0;    // every significant digit, also those beyond the 18th
   int p = 0;            // the point's place relative to the first significant digit
-  bool anyDigit = false;
+  bool any_digit = false;
 };
 
 // The point position is a 16-bit count. It saturates instead of wrapping, so that a text with
@@ -46,7 +46,7 @@ Mantissa ReadMantissa(const char*& at, const char* end) {
       r.p = PointCount(r.n);
       continue;
     }
-    r.anyDigit = true;
+    r.any_digit = true;
     if (r.n == 0 && digit == 0) {
       if (point) r.p = std::max(r.p - 1, -32768);
       continue;
@@ -86,7 +86,7 @@ Extended ReadDecimal(const char* at, const char* end) {
   if (at != end && (*at == '+' || *at == '-')) negative = *at++ == '-';
   const Mantissa mantissa = ReadMantissa(at, end);
   Extended magnitude = 0;
-  if (mantissa.anyDigit) {
+  if (mantissa.any_digit) {
     const int exponent = ReadExponent(at, end);
     if (mantissa.n != 0) magnitude = Magnitude(mantissa, exponent);
   }

@@ -47,12 +47,12 @@ Suffix ReadSuffix(const char* at, const char* end) {
 
 // Narrow numbers without a leading zero are 16- or 32-bit two's complement unless a suffix
 // widens them; "?" makes a number unsigned.
-std::int64_t Signed(std::uint64_t v, bool firstDigitZero, Suffix suffix) {
+std::int64_t Signed(std::uint64_t v, bool first_digit_zero, Suffix suffix) {
   if (suffix == Suffix::kQuestion) {
     return v >= (std::uint64_t{1} << 63) ? 0 : static_cast<std::int64_t>(v);
   }
   const auto value = static_cast<std::int64_t>(v);
-  if (firstDigitZero || v > 0xFFFFFFFFU) return value;
+  if (first_digit_zero || v > 0xFFFFFFFFU) return value;
   if (v > 0xFFFFU) {
     const bool negative = suffix != Suffix::kTwoAmpersands && (v & 0x80000000U) != 0;
     return negative ? value - 0x100000000 : value;
@@ -68,15 +68,15 @@ Extended ReadRadix(const char* begin, const char* end) {
   const unsigned shift = BaseShift(at, end);
   const unsigned base = 1U << shift;
   std::uint64_t value = 0;
-  const char* const firstDigit = at;
+  const char* const first_digit = at;
   for (; at != end; ++at) {
     const unsigned digit = DigitValue(*at);
     if (digit >= base) break;
     if ((value >> (64 - shift)) != 0) return 0;  // a set bit would fall off the top
     value = (value << shift) | digit;
   }
-  if (at == firstDigit) return 0;
-  return Signed(value, *firstDigit == '0', ReadSuffix(at, end));
+  if (at == first_digit) return 0;
+  return Signed(value, *first_digit == '0', ReadSuffix(at, end));
 }
 
 }  // namespace numtext

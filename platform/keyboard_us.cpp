@@ -49,26 +49,6 @@ constexpr std::array<KeyInfo, 32> kNamed = {{
     {0x46, 0x91, 0, false},   // Scroll Lock
 }};
 
-// The US layout, key by key: scan code, the character without Shift, the character with it.
-struct LayoutKey {
-  std::uint16_t scan;
-  char plain;
-  char shifted;
-};
-
-constexpr LayoutKey kLayout[] = {
-    {0x02, '1', '!'}, {0x03, '2', '@'},  {0x04, '3', '#'}, {0x05, '4', '$'}, {0x06, '5', '%'},
-    {0x07, '6', '^'}, {0x08, '7', '&'},  {0x09, '8', '*'}, {0x0A, '9', '('}, {0x0B, '0', ')'},
-    {0x0C, '-', '_'}, {0x0D, '=', '+'},  {0x10, 'q', 'Q'}, {0x11, 'w', 'W'}, {0x12, 'e', 'E'},
-    {0x13, 'r', 'R'}, {0x14, 't', 'T'},  {0x15, 'y', 'Y'}, {0x16, 'u', 'U'}, {0x17, 'i', 'I'},
-    {0x18, 'o', 'O'}, {0x19, 'p', 'P'},  {0x1A, '[', '{'}, {0x1B, ']', '}'}, {0x1E, 'a', 'A'},
-    {0x1F, 's', 'S'}, {0x20, 'd', 'D'},  {0x21, 'f', 'F'}, {0x22, 'g', 'G'}, {0x23, 'h', 'H'},
-    {0x24, 'j', 'J'}, {0x25, 'k', 'K'},  {0x26, 'l', 'L'}, {0x27, ';', ':'}, {0x28, '\'', '"'},
-    {0x29, '`', '~'}, {0x2B, '\\', '|'}, {0x2C, 'z', 'Z'}, {0x2D, 'x', 'X'}, {0x2E, 'c', 'C'},
-    {0x2F, 'v', 'V'}, {0x30, 'b', 'B'},  {0x31, 'n', 'N'}, {0x32, 'm', 'M'}, {0x33, ',', '<'},
-    {0x34, '.', '>'}, {0x35, '/', '?'},  {0x39, ' ', ' '},
-};
-
 // Virtual-key codes of the punctuation keys, by scan code.
 std::uint16_t VirtualKeyOf(std::uint16_t scan, char plain) {
   if (plain >= 'a' && plain <= 'z') return static_cast<std::uint16_t>(plain - 'a' + 'A');
@@ -159,7 +139,7 @@ std::uint32_t ImpliedState(Key key) {
 }  // namespace
 
 std::uint16_t ScanCodeOf(std::uint8_t ch, bool* shift) {
-  for (const LayoutKey& k : kLayout) {
+  for (const LayoutKey& k : kUsLayout) {
     if (static_cast<std::uint8_t>(k.plain) == ch) {
       *shift = false;
       return k.scan;
@@ -199,7 +179,7 @@ InputRecord Typed(std::uint8_t ch, std::uint32_t control_state) {
   const std::uint16_t scan = ScanCodeOf(ch, &shift);
   if (scan == 0) return KeyRecord(0, 0, ch, control_state);
   char plain = 0;
-  for (const LayoutKey& k : kLayout)
+  for (const LayoutKey& k : kUsLayout)
     if (k.scan == scan) plain = k.plain;
   return KeyRecord(scan, VirtualKeyOf(scan, plain), ch,
                    control_state | (shift ? std::uint32_t{kShiftPressed} : 0u));

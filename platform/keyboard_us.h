@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/console_api.h"
+#include "platform/keyboard_layout.h"
 
 namespace platform::keyboard {
 
@@ -42,22 +43,6 @@ enum class Key {
   kCapsLock,
   kNumLock,
   kScrollLock,
-};
-
-// Scan codes that the console layer and the tests name.
-enum : std::uint16_t {
-  kScanEscape = 0x01,
-  kScanBackspace = 0x0E,
-  kScanTab = 0x0F,
-  kScanEnter = 0x1C,
-  kScanCtrl = 0x1D,
-  kScanLeftShift = 0x2A,
-  kScanRightShift = 0x36,
-  kScanAlt = 0x38,
-  kScanSpace = 0x39,
-  kScanCapsLock = 0x3A,
-  kScanNumLock = 0x45,
-  kScanScrollLock = 0x46,
 };
 
 // A press of a named key; `control_state` is added to the state the key itself implies.

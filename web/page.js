@@ -18,13 +18,8 @@ const restart = document.getElementById('restart');
 const beside = document.getElementById('beside');
 const pageTitle = document.title;
 
-// Event kinds and modifier bits, as the program's page bridge reads them.
-const KEY = 1;
-const CHARACTER = 2;
-const MODIFIERS = [
-  ['Shift', 1], ['Control', 2], ['Alt', 4], ['AltGraph', 8], ['CapsLock', 16], ['NumLock', 32],
-  ['ScrollLock', 64]
-];
+// KEY, CHARACTER and MODIFIERS, the event kinds and modifier bits the program's page bridge
+// reads, come from the head that the build writes in front of this script.
 const BOX_KEYS = ['Enter', 'NumpadEnter', 'Space', 'Escape'];
 
 let run = null;  // the current run of the program

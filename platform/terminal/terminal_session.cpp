@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "platform/terminal/overlays.h"
 #include "platform/terminal/signal_restore.h"
@@ -129,12 +130,12 @@ void SetUpDrawing(TerminalState& s) {
 }
 
 void CloseAtExit() {
-  CloseSession();
+  presented::CloseSession();
 }
 
 // The keyboard is gone (the terminal was closed): end as a hangup would end the process.
 [[noreturn]] void HangUp() {
-  CloseSession();
+  presented::CloseSession();
   std::signal(SIGHUP, SIG_DFL);
   raise(SIGHUP);
   _exit(128 + SIGHUP);
@@ -181,6 +182,41 @@ Frame FrameOf(const VirtualConsole& c) {
 TerminalState& State() {
   static TerminalState state;
   return state;
+}
+
+}  // namespace platform::terminal
+
+// The tty as the console window: taking it (raw keyboard, alternate screen), presenting the
+// console on it, waiting for keys without using the processor, and giving it back.
+namespace platform::presented {
+
+using namespace terminal;  // the session's steps above
+
+PresentedConsole& Console() {
+  return State();
+}
+
+bool Attached() {
+  return State().attached;
+}
+
+bool StreamIsConsole(StdStream stream) {
+  const TerminalState& s = State();
+  switch (stream) {
+    case StdStream::kInput:
+      return s.stdin_tty;
+    case StdStream::kOutput:
+      return s.stdout_tty;
+    case StdStream::kError:
+      return s.stderr_tty;
+  }
+  return false;
+}
+
+void Pause(std::uint32_t milliseconds) {
+  timespec t{static_cast<time_t>(milliseconds / 1000),
+             static_cast<long>(milliseconds % 1000) * 1000000L};
+  nanosleep(&t, nullptr);
 }
 
 bool OpenSession(std::string* why) {
@@ -240,12 +276,8 @@ void Present() {
   WriteAll(s.screen_fd, out);
 }
 
-void TakeWaitingKeys() {
-  TerminalState& s = State();
-  if (!s.attached) return;
-  std::vector<InputRecord> keys;
-  ReadKeys(&keys);
-  s.console.input().insert(s.console.input().end(), keys.begin(), keys.end());
+void TakeWaitingKeys(std::vector<InputRecord>* keys) {
+  if (State().attached) ReadKeys(keys);
 }
 
 void WaitForKeys(std::vector<InputRecord>* keys) {
@@ -266,6 +298,10 @@ void WaitForKeys(std::vector<InputRecord>* keys) {
     if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) && !ReadKeys(keys)) HangUp();
   }
 }
+
+}  // namespace platform::presented
+
+namespace platform::terminal {
 
 void QueueTitle(const std::string& utf8_title) {
   TerminalState& s = State();

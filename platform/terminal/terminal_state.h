@@ -1,18 +1,16 @@
-// The terminal platform's process-wide state: the tty, the console it presents, the
-// presenter and the key decoder.
+// The terminal platform's process-wide state: the tty, the console it presents (and the modes
+// the program set, which the shared console calls keep), the presenter and the key decoder.
 #pragma once
 
 #include <termios.h>
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "platform/presented_session.h"
 #include "platform/terminal/key_decoder.h"
 #include "platform/terminal/presenter.h"
 #include "platform/terminal/terminal_caps.h"
-#include "platform/virtual_console.h"
 
 namespace platform::terminal {
 
@@ -21,7 +19,7 @@ struct MessageBoxText {
   std::string caption;
 };
 
-struct TerminalState {
+struct TerminalState : presented::PresentedConsole {
   bool attached = false;
   int key_fd = -1;  // the controlling terminal, opened by us
   int screen_fd = -1;
@@ -30,7 +28,6 @@ struct TerminalState {
   bool stderr_tty = false;
   TerminalCaps caps;
   bool utf8 = true;
-  VirtualConsole console{80, 25};
   Presenter presenter;
   KeyDecoder decoder;
   int term_w = 80;
@@ -39,7 +36,6 @@ struct TerminalState {
   std::string restore_text;  // what gives the screen back
   bool title_saved = false;  // the old title is on the terminal's title stack
   std::optional<MessageBoxText> box;
-  std::array<std::uint32_t, 4> modes{};  // by StdStream, then the keyboard
 };
 
 TerminalState& State();

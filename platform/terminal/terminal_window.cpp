@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/cp437.h"
+#include "platform/keyboard_layout.h"
+#include "platform/presented_session.h"
 #include "platform/terminal/terminal_session.h"
 #include "platform/terminal/terminal_state.h"
 #include "platform/window_api.h"
@@ -47,10 +49,6 @@ void SetTitle(const char* title) {
   terminal::QueueTitle(TitleText(title));
 }
 
-void Resize80x(int rows) {
-  State().console.Resize(80, std::clamp(rows, 1, 255));
-}
-
 void MessageBox(const char* message, const char* caption) {
   terminal::TerminalState& s = State();
   if (!s.attached) return;
@@ -58,14 +56,14 @@ void MessageBox(const char* message, const char* caption) {
                                    caption != nullptr ? caption : ""};
   for (bool open = true; open;) {
     std::vector<InputRecord> keys;
-    terminal::WaitForKeys(&keys);
+    presented::WaitForKeys(&keys);
     const auto closing = std::find_if(keys.begin(), keys.end(), ClosesBox);
     if (closing == keys.end()) continue;
     KeepKeysAfter(keys, static_cast<std::size_t>(closing - keys.begin()));
     open = false;
   }
   s.box.reset();
-  terminal::Present();
+  presented::Present();
 }
 
 void Beep(std::uint32_t) {

@@ -25,6 +25,17 @@ enum : std::uint32_t {
   kModScrollLock = 1u << 6,
 };
 
+// The name getModifierState takes for each bit: the page asks the browser by these.
+struct ModifierName {
+  const char* name;
+  std::uint32_t bit;
+};
+inline constexpr ModifierName kModifierNames[] = {
+    {"Shift", kModShift},           {"Control", kModControl},   {"Alt", kModAlt},
+    {"AltGraph", kModAltGraph},     {"CapsLock", kModCapsLock}, {"NumLock", kModNumLock},
+    {"ScrollLock", kModScrollLock},
+};
+
 // One KeyboardEvent as the page passes it on.
 struct BrowserKey {
   bool down = true;             // keydown, or keyup

@@ -1,5 +1,3 @@
-#include "platform/web/web_session.h"
-
 #include <utility>
 #include <vector>
 
@@ -39,6 +37,39 @@ void ShowBesideScreen(std::string svg) {
   State().beside_screen_pending = true;
 }
 
+}  // namespace platform::web
+
+// The page as the console window: presenting the console on it, taking the keys it queued, and
+// waiting for them without using the processor. The page is there from the start to the end.
+namespace platform::presented {
+
+using web::State;
+using web::WebState;
+
+PresentedConsole& Console() {
+  return State();
+}
+
+bool Attached() {
+  return true;
+}
+
+bool StreamIsConsole(StdStream) {
+  return true;
+}
+
+bool OpenSession(std::string*) {
+  return true;
+}
+
+// The last screen stays on the page once the program has ended.
+void CloseSession() {
+  Present();
+}
+
+// Never without a session: the page is always there.
+void Pause(std::uint32_t) {}
+
 void Present() {
   WebState& s = State();
   page::ShowScreen(ScreenOf(s.console));
@@ -48,28 +79,27 @@ void Present() {
   }
 }
 
-void TakeWaitingKeys() {
+void TakeWaitingKeys(std::vector<InputRecord>* keys) {
   WebState& s = State();
-  std::vector<InputRecord> records;
   page::Event e;
   while (page::TakeEvent(&e)) {
     if (e.kind == page::Event::kCharacter) {
-      TypeCharacter(e.character, &records);
-    } else if (const auto r = s.keys.Record(BrowserKey{e.down, e.code, e.character, e.modifiers})) {
-      records.push_back(*r);
+      web::TypeCharacter(e.character, keys);
+    } else if (const auto r =
+                   s.keys.Record(web::BrowserKey{e.down, e.code, e.character, e.modifiers})) {
+      keys->push_back(*r);
     }
   }
-  s.console.input().insert(s.console.input().end(), records.begin(), records.end());
 }
 
 // Some events give no record (a key with no place on a PC keyboard): the wait goes on.
-void WaitForKeys() {
-  WebState& s = State();
+void WaitForKeys(std::vector<InputRecord>* keys) {
   Present();
-  while (s.console.input().empty()) {
-    page::WaitForEvent();
-    TakeWaitingKeys();
+  const std::size_t before = keys->size();
+  while (keys->size() == before) {
+    web::page::WaitForEvent();
+    TakeWaitingKeys(keys);
   }
 }
 
-}  // namespace platform::web
+}  // namespace platform::presented

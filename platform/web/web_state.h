@@ -3,20 +3,16 @@
 // screen.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
-#include "platform/virtual_console.h"
+#include "platform/presented_session.h"
 #include "platform/web/browser_keys.h"
 
 namespace platform::web {
 
-struct WebState {
-  VirtualConsole console{80, 25};
+struct WebState : presented::PresentedConsole {
   KeyMapper keys;
-  std::array<std::uint32_t, 4> modes{};  // standard input, output and error, the keyboard
-  std::string beside_screen;             // SVG for the next presentation to show
+  std::string beside_screen;  // SVG for the next presentation to show
   bool beside_screen_pending = false;
 };
 

@@ -1,12 +1,9 @@
 // The window services on the web page: the title is the document's title, the message box a
 // modal dialog of the page, the beep a short tone. Icon, tool bar, system menu and window
 // position have no page counterpart (presented_window.cpp).
-#include <algorithm>
-
 #include "platform/cp437.h"
+#include "platform/presented_session.h"
 #include "platform/web/page_bridge.h"
-#include "platform/web/web_session.h"
-#include "platform/web/web_state.h"
 #include "platform/window_api.h"
 
 namespace platform::window {
@@ -22,14 +19,10 @@ void SetTitle(const char* title) {
   web::page::SetTitle(Text(title));
 }
 
-void Resize80x(int rows) {
-  web::State().console.Resize(80, std::clamp(rows, 1, 255));
-}
-
 // The page's box is modal: the keys that close it, and any typed while it is open, are the
 // box's and never reach the program; keys queued before it opened stay the program's.
 void MessageBox(const char* message, const char* caption) {
-  web::Present();
+  presented::Present();
   web::page::ShowMessageBox(Text(message), Text(caption));
 }
 

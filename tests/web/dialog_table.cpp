@@ -1,10 +1,10 @@
-// Prints the whole-dialog table (tests/dialog_cases.cpp) as JSON, for the browser's dialog
+// Prints the whole-dialog table (tests/dialog/dialog_cases.cpp) as JSON, for the browser's dialog
 // tests: each case's steps and the screen it must leave, row by row, text and attributes. The
 // browser is held to the very expectations the memory platform is.
 #include <cstdio>
 #include <string>
 
-#include "tests/dialog_cases.h"
+#include "tests/dialog/dialog_cases.h"
 
 namespace {
 

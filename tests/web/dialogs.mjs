@@ -1,4 +1,4 @@
-// The whole dialogs of the table (tests/dialog_cases.cpp, printed by dialog_table) typed into the
+// The whole dialogs of the table (tests/dialog/dialog_cases.cpp, printed by dialog_table) typed into the
 // program's site in headless Chromium as real key presses: every message box checked and closed
 // (Enter, Space, Escape and a click in turn), every cell and colour of the final screen checked
 // against the memory platform's expectations, the drawing beside the screen, then the final key

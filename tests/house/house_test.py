@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""The house plan against the house: the rooms table in README.md's Development section, the
+folders of the tree, the program build's own dependency graph and the sources' includes.
+
+  house_test.py SOURCE_DIR [CMAKE]
+
+Configures the program build (no tests) in a temporary folder with CMake's file API and
+--graphviz, then checks that
+  - every folder at the top of the tree has its row in the table, and every row its folder;
+  - every dependency between the build's targets is an arrow of the table (or stays in one
+    folder), and every arrow of the table between rooms that build code is one of them;
+  - every include of a target's sources names a header of its own folder or of a target it
+    links, and of an interface target (the seam) only the headers it lists;
+  - no program links two platforms.
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+SOURCE = os.path.abspath(sys.argv[1])
+CMAKE = sys.argv[2] if len(sys.argv) > 2 else 'cmake'
+faults = []
+
+
+def rooms_table():
+    """{folder: set of folders it uses}, from the table under '## Development'."""
+    text = open(os.path.join(SOURCE, 'README.md'), encoding='utf-8').read()
+    section = text.split('\n## Development', 1)[1].split('\n## ', 1)[0]
+    rows = {}
+    for line in section.splitlines():
+        cells = [c.strip() for c in line.strip().strip('|').split('|')]
+        if len(cells) < 3 or not re.fullmatch(r'`[^`]+/`', cells[0]):
+            continue
+        uses = set(re.findall(r'`([a-z0-9_]+)/`', cells[2]))
+        rows[cells[0].strip('`/')] = uses
+    return rows
+
+
+def configure(build):
+    query = os.path.join(build, '.cmake', 'api', 'v1', 'query')
+    os.makedirs(query)
+    open(os.path.join(query, 'codemodel-v2'), 'w').close()
+    subprocess.run([CMAKE, '-S', SOURCE, '-B', build, '-DSORVANTA_TESTS=OFF',
+                    '-DCMAKE_BUILD_TYPE=Release', '--graphviz=' + os.path.join(build, 'g.dot')],
+                   check=True, stdout=subprocess.DEVNULL)
+
+
+def targets(build):
+    """{name: {'folder', 'sources', 'kind'}} of the build's own targets, interface ones too."""
+    reply = os.path.join(build, '.cmake', 'api', 'v1', 'reply')
+    index = [f for f in os.listdir(reply) if f.startswith('codemodel-v2-')][0]
+    model = json.load(open(os.path.join(reply, index)))
+    found = {}
+    for entry in model['configurations'][0]['targets']:
+        t = json.load(open(os.path.join(reply, entry['jsonFile'])))
+        sources = [s['path'] for s in t.get('sources', []) if not os.path.isabs(s['path'])]
+        found[t['name']] = {'folder': t['paths']['source'].split('/')[0], 'sources': sources,
+                            'kind': t['type']}
+    # The file API of this CMake leaves interface libraries out: their folder and header set
+    # come from the CMakeLists that declares them.
+    for folder, _, files in os.walk(SOURCE):
+        if 'CMakeLists.txt' not in files or '/.' in folder or '/build' in folder:
+            continue
+        text = open(os.path.join(folder, 'CMakeLists.txt')).read()
+        for name in re.findall(r'add_library\((\w+) INTERFACE\)', text):
+            listed = re.search(name + r' INTERFACE FILE_SET HEADERS[^)]*FILES([^)]*)\)', text)
+            rel = os.path.relpath(folder, SOURCE)
+            headers = [os.path.join(rel, h) for h in listed.group(1).split()] if listed else []
+            found[name] = {'folder': rel.split('/')[0], 'sources': headers, 'kind': 'INTERFACE'}
+    return found
+
+
+def edges(build, known):
+    """The direct dependencies between the build's own targets, from --graphviz."""
+    text = open(os.path.join(build, 'g.dot')).read()
+    pairs = re.findall(r'// (\S+) -> (\S+)', text)
+    return {(a, b) for a, b in pairs if a in known and b in known}
+
+
+def includes(path):
+    try:
+        text = open(os.path.join(SOURCE, path), encoding='utf-8').read()
+    except OSError:
+        return []
+    return re.findall(r'^#include "([^"]+)"', text, re.M)
+
+
+def check_folders(rows):
+    present = {d for d in os.listdir(SOURCE)
+               if os.path.isdir(os.path.join(SOURCE, d)) and not d.startswith('.') and d != 'build'}
+    for missing in sorted(present - set(rows)):
+        faults.append(f'the folder {missing}/ has no row in the README\'s rooms table')
+    for extra in sorted(set(rows) - present):
+        faults.append(f'the rooms table names {extra}/, which the tree does not have')
+
+
+def check_graph(rows, known, graph):
+    used = set()
+    for a, b in sorted(graph):
+        fa, fb = known[a]['folder'], known[b]['folder']
+        if fa == fb:
+            continue
+        used.add((fa, fb))
+        if fb not in rows.get(fa, set()):
+            faults.append(f'{a} ({fa}/) links {b} ({fb}/): no such arrow in the rooms table')
+    code = {t['folder'] for t in known.values()}
+    for fa in sorted(rows):
+        for fb in sorted(rows[fa]):
+            if fa in code and fb in code and (fa, fb) not in used:
+                faults.append(f'the rooms table has {fa}/ -> {fb}/, which no target of the build has')
+    for name, t in known.items():
+        if t['kind'] == 'EXECUTABLE':
+            platforms = [b for a, b in graph if a == name and b.startswith('sorvanta_platform_')]
+            if len(platforms) > 1:
+                faults.append(f'{name} links {len(platforms)} platforms: {platforms}')
+
+
+def closure(name, graph):
+    seen, todo = set(), [name]
+    while todo:
+        current = todo.pop()
+        for a, b in graph:
+            if a == current and b not in seen:
+                seen.add(b)
+                todo.append(b)
+    return seen
+
+
+def check_includes(known, graph):
+    for name, t in sorted(known.items()):
+        if t['kind'] == 'INTERFACE':
+            continue
+        allowed_folders = {t['folder']}
+        allowed_headers = set()
+        for dep in closure(name, graph):
+            if known[dep]['kind'] == 'INTERFACE':
+                allowed_headers.update(known[dep]['sources'])
+            else:
+                allowed_folders.add(known[dep]['folder'])
+        # The target's sources and the headers of its own folder they include, so that a header
+        # cannot carry an include past the check.
+        todo, seen = list(t['sources']), set()
+        while todo:
+            source = todo.pop()
+            seen.add(source)
+            for header in includes(source):
+                if header.split('/')[0] == t['folder']:
+                    if header not in seen:
+                        todo.append(header)
+                elif '/' in header and header.split('/')[0] not in allowed_folders \
+                        and header not in allowed_headers:
+                    faults.append(f'{source} ({name}) includes {header}, which nothing it links has')
+
+
+def main():
+    rows = rooms_table()
+    if not rows:
+        print('FAIL: no rooms table under "## Development" in README.md')
+        return 1
+    check_folders(rows)
+    with tempfile.TemporaryDirectory() as build:
+        configure(build)
+        known = targets(build)
+        graph = edges(build, known)
+    check_graph(rows, known, graph)
+    check_includes(known, graph)
+    for fault in faults:
+        print('FAIL: ' + fault)
+    print(f'{len(rows)} rooms, {len(known)} targets, {len(graph)} dependencies checked')
+    return 1 if faults else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
