@@ -22,9 +22,14 @@ void EstablishFloatingPoint() {
   // C library, and the program's mode is one mode.
   const std::uint16_t x87 = 0x037F;
   asm volatile("fclex\n\tfldcw %0" : : "m"(x87));
-  // SSE: exceptions masked (bits 7-12), round to nearest, no flush-to-zero, flags clear.
+#if defined(__x86_64__) || defined(__SSE__)
+  // SSE: exceptions masked (bits 7-12), round to nearest, no flush-to-zero, flags clear. Left
+  // out where the compiler may not use SSE (32-bit x86 before the Pentium III, the baseline of
+  // Debian's i386): the instruction is illegal on those processors, and the compiler gives all
+  // the program's floating point to the x87 there.
   const std::uint32_t mxcsr = 0x1F80;
   asm volatile("ldmxcsr %0" : : "m"(mxcsr));
+#endif
 #elif defined(__aarch64__) && !defined(_MSC_VER)
   // FPCR 0: round to nearest, no trap enabled, no flush-to-zero, IEEE NaN handling.
   const std::uint64_t fpcr = 0;

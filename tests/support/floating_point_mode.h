@@ -16,24 +16,40 @@ inline std::uint16_t X87ControlWord() {
   return word;
 }
 
+// SSE's controls only where the program sets them: where the compiler may use SSE.
+#if defined(__x86_64__) || defined(__SSE__)
+#define SORVANTA_TEST_SSE_CONTROLS 1
+#else
+#define SORVANTA_TEST_SSE_CONTROLS 0
+#endif
+
+#if SORVANTA_TEST_SSE_CONTROLS
 inline std::uint32_t Mxcsr() {
   std::uint32_t word = 0;
   asm volatile("stmxcsr %0" : "=m"(word));
   return word;
 }
+#endif
 
 // 53-bit precision, rounding down and invalid operation unmasked on the x87; rounding toward
 // zero with flush-to-zero in SSE.
 inline void SpoilFloatingPoint() {
   const std::uint16_t x87 = 0x067E;
   asm volatile("fldcw %0" : : "m"(x87));
+#if SORVANTA_TEST_SSE_CONTROLS
   const std::uint32_t sse = 0xFF00;
   asm volatile("ldmxcsr %0" : : "m"(sse));
+#endif
 }
 
 // 64-bit precision, round to nearest, all masked; the same in SSE, without flush-to-zero.
 inline bool InProgramMode() {
-  return (X87ControlWord() & 0x0F3F) == 0x033F && (Mxcsr() & 0xFFC0) == 0x1F80;
+  const bool x87 = (X87ControlWord() & 0x0F3F) == 0x033F;
+#if SORVANTA_TEST_SSE_CONTROLS
+  return x87 && (Mxcsr() & 0xFFC0) == 0x1F80;
+#else
+  return x87;
+#endif
 }
 
 #elif defined(__aarch64__)
