@@ -1,5 +1,5 @@
-// The same numbers on every build: native x87, software, Windows, aarch64 and WebAssembly all
-// compute the listing in tests/same_numbers/same_numbers.txt, bit for bit.
+// The same numbers on every build: native x87, software, Windows, aarch64, s390x, i686 and
+// WebAssembly all compute the listing in tests/same_numbers/same_numbers.txt, bit for bit.
 #include <gtest/gtest.h>
 
 #include <iterator>
