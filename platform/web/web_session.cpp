@@ -1,3 +1,4 @@
+// The web platform's session: the page as the console window, from the start to the end.
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,7 @@ namespace platform::presented {
 
 using web::State;
 using web::WebState;
+namespace page = web::page;
 
 PresentedConsole& Console() {
   return State();
@@ -72,7 +74,7 @@ void Pause(std::uint32_t) {}
 
 void Present() {
   WebState& s = State();
-  page::ShowScreen(ScreenOf(s.console));
+  page::ShowScreen(web::ScreenOf(s.console));
   if (s.beside_screen_pending) {
     page::ShowBesideScreen(s.beside_screen);
     s.beside_screen_pending = false;
