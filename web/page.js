@@ -27,7 +27,7 @@ const beside = document.getElementById('beside');
 const results = document.getElementById('results');
 const drawing = document.getElementById('drawing');
 const pageTitle = document.title;
-const noQuestion = question.textContent;
+const noQuestion = keys.getAttribute('aria-label');
 
 // Event kinds and modifier bits, as the program's page bridge reads them.
 const KEY = 1;
@@ -38,15 +38,20 @@ const MODIFIERS = [
 ];
 const BOX_KEYS = ['Enter', 'NumpadEnter', 'Space', 'Escape'];
 
-// The browser's own keys, which a line of input ignores: zoom, find, reload, print and the
-// address bar with Ctrl (or Command); back, forward and the address bar with Alt; find again,
-// reload, the address bar, full screen and the developer tools alone.
+// The browser's shortcuts, which a line of input ignores, are the browser's alone: zoom, find,
+// reload, print and the address bar with Ctrl (or Command); back, forward and the address bar
+// with Alt. So printing the report does not end the program.
 const ACCEL_KEYS = [
   'Equal', 'Minus', 'Digit0', 'NumpadAdd', 'NumpadSubtract', 'Numpad0', 'KeyF', 'KeyG', 'KeyR',
   'KeyL', 'KeyP'
 ];
 const ALT_KEYS = ['ArrowLeft', 'ArrowRight', 'KeyD', 'Home'];
-const OWN_KEYS = ['F3', 'F5', 'F6', 'F11', 'F12'];
+// The function keys the browser uses (find again, reload, the address bar, full screen, the
+// developer tools) do what they do there, and the program has them too, as every key before.
+const BROWSER_F_KEYS = ['F3', 'F5', 'F6', 'F11', 'F12'];
+// The system's key, which begins the browser's shortcuts on a Mac and the system's elsewhere:
+// pressed before the P of a print, it would end the program at the report.
+const SYSTEM_KEYS = ['MetaLeft', 'MetaRight', 'OSLeft', 'OSRight'];
 
 // The console's light red, in which the program prints a result over its limit.
 const LIGHT_RED = 12;
@@ -111,6 +116,13 @@ function sameRow(a, b, y) {
   return true;
 }
 
+// The screen takes the keyboard when it first shows, unless the visitor went elsewhere.
+function showFrame() {
+  if (frame.classList.contains('shown')) return;
+  frame.classList.add('shown');
+  if (keysHere()) keys.focus({preventScroll: true});
+}
+
 function placeCursor(s) {
   const c = s.cursor;
   cursorMark.hidden = !c.visible;
@@ -135,7 +147,7 @@ function cursorIntoView() {
 function showScreen(next) {
   if (next.width !== shown.width || next.height !== shown.height) {
     buildScreen(next.width, next.height);
-    frame.classList.add('shown');
+    showFrame();
   }
   const changed = [];
   for (let y = 0; y < next.height; y++) {
@@ -286,7 +298,10 @@ function showAsked() { asked.hidden = !(narrow && reading.line !== null); }
 
 function showTyped(s) {
   const line = reading.line;
-  question.textContent = line !== null && line.question ? line.question : noQuestion;
+  // The key field is named by the question: a label that is always there to read, while the
+  // question in words above the screen is shown only where the screen is too wide.
+  question.textContent = line !== null ? line.question : '';
+  keys.setAttribute('aria-label', line !== null && line.question ? line.question : noQuestion);
   const sofar = line === null ?
       '' :
       textBetween(s, {row: line.row, column: line.column}, {row: s.cursor.y, column: s.cursor.x});
@@ -357,11 +372,14 @@ function keysHere() {
 
 function accel(e) { return (e.ctrlKey || e.metaKey) && !e.altKey; }
 
-function isBrowserKey(e) {
-  if (OWN_KEYS.includes(e.code)) return true;
+function isShortcut(e) {
   if (accel(e)) return ACCEL_KEYS.includes(e.code);
   return e.altKey && !e.ctrlKey && !e.metaKey && ALT_KEYS.includes(e.code);
 }
+
+// Tab moves the focus on, and the browser's function keys do what they do: neither is
+// cancelled, though the program has them as well.
+function cancels(e) { return e.code !== 'Tab' && !BROWSER_F_KEYS.includes(e.code); }
 
 function isPaste(e) {
   return (e.code === 'KeyV' && accel(e)) || (e.code === 'Insert' && e.shiftKey);
@@ -382,10 +400,8 @@ function onKeyDown(e) {
   // An input method or an on-screen keyboard: its text comes with the input events.
   if (e.isComposing || e.key === 'Process' || e.key === 'Unidentified') return;
   // The browser pastes, and the paste event types the text; a copy is the browser's alone.
-  if (isPaste(e) || isCopy(e)) return;
-  // Tab moves the focus on and the browser's keys do what they do; the program has them as
-  // well, as it had every key.
-  if (e.code !== 'Tab' && !isBrowserKey(e)) e.preventDefault();
+  if (isShortcut(e) || isPaste(e) || isCopy(e) || SYSTEM_KEYS.includes(e.code)) return;
+  if (cancels(e)) e.preventDefault();
   run.held.add(e.code);
   queueKey(e, true);
 }
@@ -394,7 +410,7 @@ function onKeyDown(e) {
 // the message box or pasted.
 function onKeyUp(e) {
   if (!listening() || !run.held.has(e.code)) return;
-  if (e.code !== 'Tab' && !isBrowserKey(e)) e.preventDefault();
+  if (cancels(e)) e.preventDefault();
   run.held.delete(e.code);
   queueKey(e, false);
 }
@@ -429,7 +445,7 @@ function onCompositionEnd(e) {
 
 // The box is modal: no key reaches the program while it is open, but the browser's still work.
 function onBoxKey(e) {
-  if (isBrowserKey(e)) return;
+  if (isShortcut(e) || !cancels(e)) return;
   e.preventDefault();
   e.stopPropagation();
   if (BOX_KEYS.includes(e.code) && !e.repeat) run.closeBox();
@@ -566,7 +582,7 @@ function clearPage() {
   shown = {width: 0, height: 0, characters: [], attributes: [], cursor: null};
   reading.line = null;
   reading.printed = [];
-  question.textContent = noQuestion;
+  keys.setAttribute('aria-label', noQuestion);
   asked.hidden = true;
 }
 
