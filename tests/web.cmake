@@ -35,5 +35,10 @@ if(EMSCRIPTEN)
   if(TARGET sorvanta)
     web_chromium_test(web_dialogs_chromium dialogs.mjs ${SORVANTA_WEB_SITE}
                       $<TARGET_FILE:web_dialog_table>)
+    # The page for everyone: every size and zoom, what a screen reader says, the keyboard, and
+    # contrast with axe-core's audit (installed beside puppeteer-core).
+    foreach(test sizes spoken keyboard audit)
+      web_chromium_test(web_${test}_chromium ${test}.mjs ${SORVANTA_WEB_SITE})
+    endforeach()
   endif()
 endif()
