@@ -135,12 +135,12 @@ function placeCursor(s) {
   if (c.visible) requestAnimationFrame(cursorIntoView);
 }
 
-// The keys' field stands at the cursor: bringing it into view brings the cursor, and on a
-// narrow screen as much of the question to its left as the frame holds. Done as the page is
-// next drawn, which lays it out anyway.
+// The keys' field stands at the cursor: bringing its place into view brings the cursor, with a
+// cell to spare, and on a narrow screen as much of the question to its left as the frame holds.
+// Done as the page is next drawn, which lays it out anyway.
 function cursorIntoView() {
   if (shown.cursor !== null && shown.cursor.visible) {
-    keys.scrollIntoView({block: 'nearest', inline: 'nearest'});
+    atCursor.scrollIntoView({block: 'nearest', inline: 'nearest'});
   }
 }
 

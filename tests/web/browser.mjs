@@ -16,7 +16,7 @@ const WAIT_MS = 30000;
 function loadPuppeteer() {
   const modules = process.env.SORVANTA_NODE_MODULES;
   if (!modules || !fs.existsSync(path.join(modules, 'puppeteer-core'))) return null;
-  return createRequire(path.join(modules, 'index.js'))('puppeteer-core');
+  return createRequire(path.join(path.resolve(modules), 'index.js'))('puppeteer-core');
 }
 
 // Runs `body(browser)` with a fresh Chromium and profile; exits 77 (skipped) without Chromium
