@@ -235,12 +235,15 @@ function printedRow(s, y) {
   return {words: wordsOf(text), paired: / {2,}\S/.test(text.trim()), overLimit: overLimit(s, y)};
 }
 
+function spoken(row) { return row.words + (row.overLimit ? ', over your limit' : ''); }
+
 // Whether the cursor is still in the line being read: on its rows, or on the next row once the
 // typing has filled the last one to the edge.
 function lineGoesOn(s) {
   const c = s.cursor;
   const line = reading.line;
   if (line === null || !c.visible || c.y < line.row) return false;
+  if (c.y === line.row) return c.x >= line.column;
   if (c.y <= line.lastRow) return true;
   return c.y === line.lastRow + 1 && s.characters[c.y * s.width - 1] !== SPACE;
 }
@@ -285,9 +288,7 @@ function readScreen(s, changed) {
   const taken = followLine(s, sentences);
   reading.printed =
       changed.filter((y) => !taken.includes(y)).map((y) => printedRow(s, y)).filter((r) => r.words);
-  for (const row of reading.printed) {
-    sentences.push(row.words + (row.overLimit ? ', over your limit' : ''));
-  }
+  sentences.push(...reading.printed.map(spoken));
   const line = reading.line;
   if (line !== null && line !== before && line.question) sentences.push(line.question);
   showTyped(s);
@@ -443,7 +444,8 @@ function onCompositionEnd(e) {
 
 // ---- The window services ---------------------------------------------------------------
 
-// The box is modal: no key reaches the program while it is open, but the browser's still work.
+// The box is modal: no key reaches the program while it is open, but Tab and the browser's keys
+// still do what they do.
 function onBoxKey(e) {
   if (isShortcut(e) || !cancels(e)) return;
   e.preventDefault();
@@ -502,11 +504,10 @@ function listResults(printed) {
 // The drawing's title, and a description in words: the results, then what the drawing labels.
 function describe(svg, printed) {
   const labels = Array.from(svg.querySelectorAll('text'), (text) => text.textContent.trim());
-  const words = printed.map((row) => row.words + (row.overLimit ? ', over your limit' : ''));
   const title = document.createElementNS(SVG, 'title');
   title.textContent = 'The loudspeaker layout, drawn from the results';
   const description = document.createElementNS(SVG, 'desc');
-  description.textContent = words.concat(labels).map(sentence).join(' ');
+  description.textContent = printed.map(spoken).concat(labels).map(sentence).join(' ');
   svg.prepend(title, description);
   svg.setAttribute('role', 'img');
 }

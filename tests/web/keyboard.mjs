@@ -2,8 +2,9 @@
 // reload, the address bar, back and forward, print, F5, F6, F11, F12, copy of selected text),
 // and its shortcuts do not end the program at the report; Tab leaves the screen and Shift+Tab
 // comes back to it, the focus always shows, keys go to a button that has the focus and not to
-// the program, and the program still gets every key it reads: typing, Backspace and Enter at a
-// question, and the key that ends it at the report.
+// the program (Start again, pressed in the middle of the dialog), and the program still gets
+// every key it reads: typing, Backspace and Enter at a question, and the key that ends it at the
+// report.
 //   node keyboard.mjs SITE_DIR
 import {check, fileUrl, openSite, rowText, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
 
@@ -74,6 +75,20 @@ async function tabbing(page) {
   check(await focused(page) === 'keys', 'Tab did not go from Start again to the screen');
 }
 
+// Start again, from the keyboard, in the middle of the dialog: a new run asks the first
+// question afresh, and what was said of the old one is gone.
+async function startAgain(page) {
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  await page.keyboard.press('Enter');
+  await waitFor(
+      page, 'a new run at its first question',
+      () => window.sorvanta.cells().length > 0 && window.sorvanta.cursor().row === 8 &&
+          document.getElementById('said').childElementCount === 1);
+  check(await focused(page) === 'keys', 'the new run has not the keyboard');
+}
+
 withBrowser(async (browser) => {
   const page = await openSite(browser, fileUrl(site), '', recordKeys);
   await waitForRow(page, 8, 'Maximum front-back spacing');
@@ -85,7 +100,8 @@ withBrowser(async (browser) => {
   await typeKeys(page, '\r');
   await waitForRow(page, 9, 'Maximum side-side spacing');
   check((await rowText(page, 8)).trimEnd().endsWith('7a.'), 'the program did not get its keys');
-  await typeKeys(page, '4\rN\r6\r0.5\r110\r');
+  await startAgain(page);
+  await typeKeys(page, '5\r4\rN\r6\r0.5\r110\r');
   await waitForRow(page, 21, 'press any key to quit');
   await browserKeys(page, true);
   check(await page.evaluate(() => window.sorvanta.exitCode()) === null, 'a shortcut ended it');
