@@ -81,9 +81,10 @@ async function preset(name, config, url, lighthouse, launcher) {
   const runs = [];
   for (let i = 0; i < RUNS; i++) runs.push(await measure(lighthouse, launcher, url, config));
   runs.sort((a, b) => a.categories.performance.score - b.categories.performance.score);
-  console.log(
-      `${name}, performance of each run: ` +
-      runs.map((r) => Math.round(r.categories.performance.score * 100)).join(' '));
+  const each = runs.map(
+      (r) => Math.round(r.categories.performance.score * 100) + ' (' +
+          r.audits['total-blocking-time'].displayValue + ')');
+  console.log(`${name}, performance (total blocking time) of each run: ${each.join(', ')}`);
   report(name, runs[Math.floor(RUNS / 2)]);
 }
 
