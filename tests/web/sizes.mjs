@@ -80,6 +80,7 @@ async function atReport(page, v) {
   const m = await page.evaluate(measure);
   checkShown(v, 'the report', m);
   check(m.labels >= 11, v.name + ': the drawing\'s labels are ' + m.labels + ' px');
+  return m.labels;
 }
 
 withBrowser(async (browser) => {
@@ -88,9 +89,11 @@ withBrowser(async (browser) => {
     const page = await openSite(browser, fileUrl(site), '', null, v);
     const devicePixels = await atFirstQuestion(page, v);
     if (v.zoom) zoomed.push([v.zoom, devicePixels]);
-    await atReport(page, v);
+    const labels = await atReport(page, v);
     check(page.siteErrors.length === 0, page.siteErrors.join('\n'));
-    console.log(`passed: ${v.name}, text ${(devicePixels / v.deviceScaleFactor).toFixed(1)} px`);
+    console.log(
+        `passed: ${v.name}, text ${(devicePixels / v.deviceScaleFactor).toFixed(1)} px, ` +
+        `labels ${labels.toFixed(1)} px`);
     await page.close();
   }
   for (let i = 1; i < zoomed.length; i++) {
