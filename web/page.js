@@ -640,8 +640,13 @@ window.sorvanta = {
   exitCode: () => (run === null ? null : run.exitCode),
 };
 
-// The program is fetched once the page has been drawn, which can be read meanwhile.
+// The program is fetched once the page has been drawn, which can be read meanwhile; or after a
+// second, where nothing is drawn (a page in a hidden frame).
+let loading = false;
+
 function loadProgram() {
+  if (loading) return;
+  loading = true;
   const script = document.createElement('script');
   script.src = 'sorvanta.js';
   script.addEventListener('load', start);
@@ -653,4 +658,5 @@ function loadProgram() {
 }
 
 requestAnimationFrame(() => setTimeout(loadProgram, 0));
+setTimeout(loadProgram, 1000);
 })();
