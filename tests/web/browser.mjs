@@ -16,7 +16,7 @@ const WAIT_MS = 30000;
 function loadPuppeteer() {
   const modules = process.env.SORVANTA_NODE_MODULES;
   if (!modules || !fs.existsSync(path.join(modules, 'puppeteer-core'))) return null;
-  return createRequire(path.join(modules, 'index.js'))('puppeteer-core');
+  return createRequire(path.join(path.resolve(modules), 'index.js'))('puppeteer-core');
 }
 
 // Runs `body(browser)` with a fresh Chromium and profile; exits 77 (skipped) without Chromium
@@ -86,10 +86,12 @@ export function serve(dir) {
 export function fileUrl(dir) { return pathToFileURL(path.join(dir, 'index.html')).href; }
 
 // Opens the site; its errors fail the test. `query` is appended to the address; `setUp`, when
-// given, runs in the page before the page's own scripts.
-export async function openSite(browser, url, query = '', setUp = null) {
+// given, runs in the page before the page's own scripts; `viewport`, when given, is the
+// window's size (puppeteer's Viewport).
+export async function openSite(browser, url, query = '', setUp = null, viewport = null) {
   const page = await browser.newPage();
   if (setUp !== null) await page.evaluateOnNewDocument(setUp);
+  if (viewport !== null) await page.setViewport(viewport);
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('console', (message) => {
@@ -183,4 +185,52 @@ export function shown(page, selector) {
 
 export function check(condition, message) {
   if (!condition) throw new Error(message);
+}
+
+// The page's log of what it says, entry by entry.
+export function saidEntries(page) {
+  return page.$$eval('#said > *', (entries) => entries.map((e) => e.textContent));
+}
+
+function axValue(field) { return field ? field.value : ''; }
+
+function axNode(node) {
+  const level = (node.properties || []).find((p) => p.name === 'level');
+  return {
+    role: axValue(node.role),
+    name: axValue(node.name),
+    description: axValue(node.description),
+    level: level ? level.value.value : undefined,
+  };
+}
+
+// The accessibility tree as a screen reader gets it (the DevTools protocol's Accessibility
+// domain): the nodes it does not ignore, each {role, name, description, level}.
+export async function accessibilityTree(page) {
+  const session = await page.createCDPSession();
+  const {nodes} = await session.send('Accessibility.getFullAXTree');
+  await session.detach();
+  return nodes.filter((node) => !node.ignored).map(axNode);
+}
+
+// The contrast ratio of two computed colours ("rgb(r, g, b)"), as WCAG 2.1 defines it.
+export function contrast(foreground, background) {
+  const luminance = (colour) => {
+    const [r, g, b] = colour.match(/[\d.]+/g).slice(0, 3).map((c) => {
+      const s = Number(c) / 255;
+      return s <= 0.04045 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+  };
+  const [light, dark] = [luminance(foreground), luminance(background)].sort((a, b) => b - a);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// axe-core's script, from SORVANTA_NODE_MODULES; without it the test is skipped, or fails when
+// SORVANTA_REQUIRE_BROWSER is set.
+export function axeSource() {
+  const file = path.join(process.env.SORVANTA_NODE_MODULES || '', 'axe-core', 'axe.min.js');
+  if (fs.existsSync(file)) return fs.readFileSync(file, 'utf8');
+  console.log((process.env.SORVANTA_REQUIRE_BROWSER ? 'FAIL' : 'skipped') + ': needs axe-core');
+  process.exit(process.env.SORVANTA_REQUIRE_BROWSER ? 1 : SKIPPED);
 }
