@@ -2,220 +2,333 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
+#include <numbers>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 #include "app/result_text.h"
+#include "drawing/text.h"
+#include "drawing/view.h"
 
 namespace drawing {
 namespace {
 
-constexpr double kLargestScale = 70;    // pixels per unit of length
-constexpr double kLargestRadius = 250;  // pixels from the listener to the speakers, at most
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
+constexpr double kDrawnDistance = 150;  // the listening distance, in the document's units
+constexpr double kSpeaker = 7;          // half the side of a speaker's square
+constexpr double kListener = 6;         // the radius of the listening position's dot
+constexpr double kAngleArc = 45;        // the radius of the surround angle's arc
+constexpr double kMargin = 12;
+// The least width of the document's content, which the heading and the message wrap to: wider
+// than the widest answer the heading quotes.
+constexpr double kNarrowest = 320;
+constexpr double kMessageWidth = 440;     // the width of a document that has nothing to draw
 constexpr std::size_t kShownAnswer = 16;  // characters of an answer quoted in the heading
 
-struct Point {
-  double x, y;
-};
-
-// UTF-8 text as SVG text: the characters XML reserves escaped.
-std::string Escaped(const std::string& utf8) {
-  std::string out;
-  for (const char c : utf8) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '\'':
-        out += "&apos;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+// A result as the report prints it, and where it is over the limit the calculation read for
+// it (the report's test: equal is within, a NaN is over), by how much.
+std::vector<std::string> Stated(const std::string& name, double result, double limit,
+                                const std::string& limit_name) {
+  std::vector<std::string> lines{name + " " + app::FormatResult(result)};
+  if (limit >= result) return lines;
+  const std::string excess = app::FormatResult(result - limit);
+  const std::string maximum = limit_name + " of " + app::FormatResult(limit);
+  lines.push_back(excess == app::FormatResult(0) ? "just over " + maximum
+                                                 : "over " + maximum + " by " + excess);
+  return lines;
 }
 
-bool StartsCharacter(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
-// At most kShownAnswer characters, cut between two of them.
-std::string Shortened(const std::string& utf8) {
-  std::size_t characters = 0;
-  std::size_t cut = 0;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (!StartsCharacter(utf8[i])) continue;
-    if (++characters == kShownAnswer - 2) cut = i;
-    if (characters > kShownAnswer) return utf8.substr(0, cut) + "...";
-  }
-  return utf8;
-}
-
-class Svg {
- public:
-  explicit Svg(double scale) : scale_(scale) {}
-  double scale() const { return scale_; }
-  std::string& text() { return out_; }
-
-  void Printf(const char* format, ...) __attribute__((format(printf, 2, 3))) {
-    char buffer[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    out_ += buffer;
-  }
-  void Line(Point a, Point b, const char* style) {
-    Printf("<line x1='%.1f' y1='%.1f' x2='%.1f' y2='%.1f' %s/>\n", a.x, a.y, b.x, b.y, style);
-  }
-  // `text` is SVG text already.
-  void Text(Point at, const char* anchor, const std::string& text) {
-    Printf("<text x='%.1f' y='%.1f' text-anchor='%s'>", at.x, at.y, anchor);
-    out_ += text;
-    out_ += "</text>\n";
-  }
-  void Speaker(Point at, const char* name) {
-    Printf("<rect x='%.1f' y='%.1f' width='14' height='14' class='spk'/>\n", at.x - 7, at.y - 7);
-    Text({at.x, at.y - 12}, "middle", name);
-  }
-
- private:
-  double scale_;
-  std::string out_;
-};
-
-std::string Labelled(const char* label, double value) {
-  return std::string(label) + " " + app::FormatResult(value);
+const char* Kind(const std::vector<std::string>& stated) {
+  return stated.size() > 1 ? "over" : nullptr;
 }
 
 struct Scene {
-  const app::Layout& layout;
-  double height;
-  double theta_degrees;
+  double distance;  // R
+  double radius;    // r
+  double height;    // H
+  double offset;    // phi, radians
+  double surround_angle;
   double surround_width;  // the computed spacing, or the fixed one the user gave
+  const app::Layout& layout;
+
+  // A length of the room in the document's units: the listening distance is kDrawnDistance.
+  double Drawn(double length) const { return length / distance * kDrawnDistance; }
 };
 
-// Above: the listener at the centre, facing up the page towards the centre speaker.
-void TopView(Svg& svg, const Scene& scene, Point centre) {
-  const double k = svg.scale();
-  const double r = scene.layout.listening_distance;
-  const double radius = std::sqrt(r * r - scene.height * scene.height);
-  auto at = [&](double degrees, double distance) {
-    const double a = degrees * kPi / 180;
-    return Point{centre.x + std::sin(a) * distance * k, centre.y - std::cos(a) * distance * k};
-  };
-  svg.Printf("<circle cx='%.1f' cy='%.1f' r='%.1f' class='guide'/>\n", centre.x, centre.y, r * k);
-  const Point c = at(0, r), fl = at(-30, r), fr = at(30, r);
-  const Point sl = at(-scene.theta_degrees, radius), sr = at(scene.theta_degrees, radius);
-  for (Point p : {c, fl, fr, sl, sr}) svg.Line(centre, p, "class='ray'");
-  svg.Speaker(c, "C");
-  svg.Speaker(fl, "L");
-  svg.Speaker(fr, "R");
-  svg.Speaker(sl, "LS");
-  svg.Speaker(sr, "RS");
-  svg.Printf("<circle cx='%.1f' cy='%.1f' r='6' class='you'/>\n", centre.x, centre.y);
-  svg.Text({centre.x + 10, centre.y + 18}, "start", "listening position");
-  const double top = c.y - 40;
-  svg.Line({fl.x, top}, {fr.x, top}, "class='dim'");
-  svg.Line({fl.x, top - 5}, {fl.x, fl.y - 12}, "class='ext'");
-  svg.Line({fr.x, top - 5}, {fr.x, fr.y - 12}, "class='ext'");
-  svg.Text({centre.x, top - 8}, "middle", Labelled("front width = listening distance", r));
-  svg.Line({sl.x, sl.y + 26}, {sr.x, sr.y + 26}, "class='dim'");
-  svg.Text({centre.x, sl.y + 44}, "middle", Labelled("surround spacing", scene.surround_width));
-  const double right = centre.x + r * k + 30;
-  svg.Line({right, c.y}, {right, sr.y}, "class='dim'");
-  svg.Line({c.x + 12, c.y}, {right + 5, c.y}, "class='ext'");
-  svg.Line({sr.x + 12, sr.y}, {right + 5, sr.y}, "class='ext'");
-  svg.Text({right + 8, (c.y + sr.y) / 2}, "start",
-           Labelled("front-back spacing", scene.layout.front_back));
-  svg.Text({(centre.x + fr.x) / 2 + 8, (centre.y + fr.y) / 2}, "start",
-           Labelled("listening distance", r));
-  // The surround angle, swept from straight ahead to the left surround.
-  const double arc = std::min(0.6 * k, 0.8 * r * k);
-  const double a = -scene.theta_degrees * kPi / 180;
-  const Point arc_end{centre.x + std::sin(a) * arc, centre.y - std::cos(a) * arc};
-  svg.Printf("<path d='M %.1f %.1f A %.1f %.1f 0 0 0 %.1f %.1f' class='arc'/>\n", centre.x,
-             centre.y - arc, arc, arc, arc_end.x, arc_end.y);
-  svg.Text({centre.x - arc - 8, centre.y - 10}, "end",
-           "surround angle " + std::to_string(static_cast<int>(scene.theta_degrees)) + "\u00b0");
-}
-
-// From the side: the centre speaker ahead at ear height, a surround behind and raised.
-void SideView(Svg& svg, const Scene& scene, Point ear) {
-  const double k = svg.scale();
-  const double r = scene.layout.listening_distance;
-  const double h = scene.height;
-  const double radius = std::sqrt(r * r - h * h);
-  const double behind = -std::cos(scene.theta_degrees * kPi / 180) * radius;
-  const Point c{ear.x + r * k, ear.y};
-  const Point s{ear.x - behind * k, ear.y - h * k};
-  svg.Line({ear.x - behind * k - 20, ear.y}, {c.x + 20, ear.y}, "class='guide'");
-  svg.Line(ear, c, "class='ray'");
-  svg.Line(ear, s, "class='ray'");
-  svg.Speaker(c, "C, L, R");
-  svg.Speaker(s, "LS, RS");
-  svg.Printf("<circle cx='%.1f' cy='%.1f' r='6' class='you'/>\n", ear.x, ear.y);
-  svg.Text({ear.x, ear.y + 22}, "middle", "ears of the listener");
-  svg.Text({(ear.x + c.x) / 2, ear.y - 8}, "middle", Labelled("listening distance", r));
-  svg.Line({s.x - 20, s.y}, {s.x - 20, ear.y}, "class='dim'");
-  svg.Text({s.x - 28, (s.y + ear.y) / 2 + 4}, "end", Labelled("surround height", h));
-  svg.Text({s.x, s.y - 30}, "middle", "as far from the ears as the front speakers");
-}
-
 bool Drawable(const Scene& scene) {
-  const double r = scene.layout.listening_distance;
+  const double r = scene.distance;
   return std::isfinite(r) && r > 0 && std::isfinite(scene.height) && std::abs(scene.height) <= r &&
-         std::isfinite(scene.theta_degrees) && std::isfinite(scene.layout.front_back) &&
+         std::isfinite(scene.radius) && scene.radius >= 0 && std::isfinite(scene.offset) &&
+         std::isfinite(scene.surround_angle) && std::isfinite(scene.layout.front_back) &&
          std::isfinite(scene.surround_width);
 }
 
-std::string Heading(const std::vector<std::string>& answers) {
-  std::string heading;
-  for (const std::string& answer : answers) {
-    if (!heading.empty()) heading += ", ";
-    heading += Escaped(Shortened(answer));
+std::string Degrees(double angle) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g\u00b0", angle);
+  return text;
+}
+
+// Above: the listener at the origin, facing up the page towards the centre speaker.
+View TopView(const Scene& scene) {
+  View view;
+  const app::Layout& layout = scene.layout;
+  const app::Inputs& limits = layout.inputs;
+  const double theta = kPi / 2 + scene.offset;
+  const auto at = [&](double angle, double distance) {
+    return Point{std::sin(angle) * scene.Drawn(distance), -std::cos(angle) * scene.Drawn(distance)};
+  };
+  const Point you{0, 0};
+  const Point c = at(0, scene.distance), l = at(-kPi / 6, scene.distance),
+              r = at(kPi / 6, scene.distance), ls = at(-theta, scene.radius),
+              rs = at(theta, scene.radius);
+  view.Arc(you, kDrawnDistance, -theta, theta, "guide", false);
+  for (const Point p : {c, l, r, ls, rs}) view.Line(you, p, "ray");
+  for (const Point p : {c, l, r, ls, rs}) view.Square(p, kSpeaker, "spk");
+  view.Dot(you, kListener, "you");
+
+  // The front width above the front speakers, clear of the centre speaker's name.
+  const double front = std::min({c.y, l.y, r.y}) - kSpeaker - 3 * kGap - kAscent - kDescent;
+  view.Line({l.x, front}, {r.x, front}, "dim");
+  view.Line({l.x, front - 5}, {l.x, l.y - kSpeaker - 2}, "ext");
+  view.Line({r.x, front - 5}, {r.x, r.y - kSpeaker - 2}, "ext");
+  const auto width = Stated("front width = listening distance", scene.distance,
+                            limits.front_width_limit, "your maximum");
+  view.Label(width, {(l.x + r.x) / 2, front},
+             {{{(l.x + r.x) / 2, front - kGap}, Across::kCentred, Along::kAbove}}, Kind(width));
+
+  // The front-back spacing beside everything, from the centre speaker to the surrounds.
+  const double side = std::max({kDrawnDistance, r.x + kSpeaker, rs.x + kSpeaker}) + 16;
+  view.Line({side, c.y}, {side, rs.y}, "dim");
+  view.Line({c.x + kSpeaker + 2, c.y}, {side + 5, c.y}, "ext");
+  view.Line({rs.x + kSpeaker + 2, rs.y}, {side + 5, rs.y}, "ext");
+  const auto front_back =
+      Stated("front-back spacing", layout.front_back, limits.front_back_limit, "your maximum");
+  view.Label(front_back, {side, (c.y + rs.y) / 2},
+             {{{side + kGap + 1, (c.y + rs.y) / 2}, Across::kAfter, Along::kLevel},
+              {{side - kGap - 1, (c.y + rs.y) / 2}, Across::kBefore, Along::kLevel}},
+             Kind(front_back));
+
+  // The surround spacing below the surrounds.
+  const double back = std::max(ls.y, rs.y) + kSpeaker + 12;
+  view.Line({ls.x, back}, {rs.x, back}, "dim");
+  view.Line({ls.x, ls.y + kSpeaker + 2}, {ls.x, back + 5}, "ext");
+  view.Line({rs.x, rs.y + kSpeaker + 2}, {rs.x, back + 5}, "ext");
+  view.Label({"surround spacing " + app::FormatResult(scene.surround_width) +
+              (layout.has_surround_width ? "" : ", as you fixed it")},
+             {(ls.x + rs.x) / 2, back},
+             {{{(ls.x + rs.x) / 2, back + kGap}, Across::kCentred, Along::kBelow}});
+
+  const double away = kSpeaker + kGap;
+  view.Label({"C"}, c,
+             {{{c.x, c.y - away}, Across::kCentred, Along::kAbove},
+              {{c.x + away, c.y}, Across::kAfter, Along::kLevel},
+              {{c.x - away, c.y}, Across::kBefore, Along::kLevel}});
+  // The front speakers' names level with them, the surrounds' above them: the front-back
+  // spacing's line leaves the right surround level with it.
+  for (const auto& [name, p, outwards, along] :
+       {std::tuple{"L", l, Across::kBefore, Along::kLevel},
+        std::tuple{"R", r, Across::kAfter, Along::kLevel},
+        std::tuple{"LS", ls, Across::kBefore, Along::kAbove},
+        std::tuple{"RS", rs, Across::kAfter, Along::kAbove}}) {
+    const double sign = outwards == Across::kAfter ? 1 : -1;
+    const Point first =
+        along == Along::kLevel ? Point{p.x + sign * away, p.y} : Point{p.x + sign * 2, p.y - away};
+    view.Label({name}, p,
+               {{first, outwards, along},
+                {{p.x, p.y - away}, Across::kCentred, Along::kAbove},
+                {{p.x + sign * away, p.y}, outwards, Along::kLevel},
+                {{p.x, p.y + away}, Across::kCentred, Along::kBelow}});
   }
-  return heading;
+
+  view.Label({"listening position"}, you,
+             {{{kListener + kGap, 0}, Across::kAfter, Along::kLevel},
+              {{0, kListener + kGap}, Across::kCentred, Along::kBelow},
+              {{-kListener - kGap, 0}, Across::kBefore, Along::kLevel}});
+
+  // The surround angle, swept from straight ahead to the left surround.
+  view.Arc(you, kAngleArc, 0, -theta, "arc", true);
+  const double slant = kAngleArc * std::sqrt(0.5);
+  view.Label({"surround angle " + Degrees(scene.surround_angle)},
+             {-std::sin(theta / 2) * kAngleArc, -std::cos(theta / 2) * kAngleArc},
+             {{{-kAngleArc - kGap, -kGap}, Across::kBefore, Along::kAbove},
+              {{-slant - kGap, -slant - kGap}, Across::kBefore, Along::kAbove},
+              {{-kGap, -kAngleArc - kGap}, Across::kBefore, Along::kAbove}});
+  return view;
+}
+
+// From the side: the ears at the origin, the centre speaker ahead (to the right) at ear height,
+// a surround behind and raised.
+View SideView(const Scene& scene) {
+  View view;
+  const app::Layout& layout = scene.layout;
+  const Point ears{0, 0};
+  const Point c{kDrawnDistance, 0};
+  const Point s{-std::sin(scene.offset) * scene.Drawn(scene.radius), -scene.Drawn(scene.height)};
+  const double rise = std::min(s.x, 0.0) - 20;  // where the height is measured
+  view.Line({rise, 0}, c, "guide");
+  view.Line(ears, c, "ray");
+  view.Line(ears, s, "ray");
+  view.Line({rise, s.y}, {rise, 0}, "dim");
+  view.Line({s.x - kSpeaker - 2, s.y}, {rise, s.y}, "ext");
+  view.Square(c, kSpeaker, "spk");
+  view.Square(s, kSpeaker, "spk");
+  view.Dot(ears, kListener, "you");
+
+  const auto distance = Stated("listening distance", scene.distance,
+                               layout.inputs.front_width_limit, "your maximum front width");
+  // Over the line to the centre speaker, or beside the ears along it, clear of the speaker.
+  const double clear = kSpeaker + kGap;
+  view.Label(distance, {c.x / 2, 0},
+             {{{c.x / 2, -kGap}, Across::kCentred, Along::kAbove},
+              {{kListener + kGap, -clear}, Across::kAfter, Along::kAbove},
+              {{c.x / 2, kGap}, Across::kCentred, Along::kBelow},
+              {{kListener + kGap, clear}, Across::kAfter, Along::kBelow}},
+             Kind(distance));
+  const double middle = s.y / 2;
+  view.Label({"surround height " + app::FormatResult(scene.height)}, {rise, middle},
+             {{{rise - kGap - 1, middle}, Across::kBefore, Along::kLevel},
+              {{rise - kGap - 1, std::min(s.y, 0.0) - kGap}, Across::kBefore, Along::kAbove},
+              {{rise - kGap - 1, std::max(s.y, 0.0) + kGap}, Across::kBefore, Along::kBelow}});
+  const double away = kSpeaker + kGap;
+  view.Label({"C, L, R"}, c,
+             {{{c.x, c.y - away}, Across::kCentred, Along::kAbove},
+              {{c.x + away, c.y}, Across::kAfter, Along::kLevel},
+              {{c.x, c.y + away}, Across::kCentred, Along::kBelow}});
+  view.Label({"LS, RS", "as far from the ears as C, L, R"}, s,
+             {{{s.x, s.y - away}, Across::kCentred, Along::kAbove},
+              {{s.x, s.y + away}, Across::kCentred, Along::kBelow},
+              {{s.x - away, s.y}, Across::kBefore, Along::kLevel}});
+  view.Label({"ears of the listener"}, ears,
+             {{{0, kListener + kGap}, Across::kCentred, Along::kBelow},
+              {{kListener, kListener + kGap}, Across::kAfter, Along::kBelow},
+              {{-kListener, kListener + kGap}, Across::kBefore, Along::kBelow}});
+  return view;
+}
+
+// The document: texts and views one under another, each view centred in the width of the
+// widest.
+class Document {
+ public:
+  explicit Document(double width) : width_(width), height_(kMargin) {}
+
+  void Heading(std::vector<std::string> lines, double space_after) {
+    const Box box = TextBoxAt({{kMargin, height_}, Across::kAfter, Along::kBelow}, lines);
+    Text text{std::move(lines), Across::kAfter, box, nullptr};
+    svg_.Write(text);
+    texts_.push_back(std::move(text));
+    height_ = box.bottom + space_after;
+  }
+
+  void Add(const View& view, double space_after) {
+    const Box& extent = view.extent();
+    const Point corner{kMargin + (width_ - extent.Width()) / 2, height_};
+    view.Write(svg_, corner);
+    const Point offset{corner.x - extent.left, corner.y - extent.top};
+    for (const Text& text : view.texts())
+      texts_.push_back({text.lines, text.across, text.box.Moved(offset), text.kind});
+    height_ += extent.Height() + space_after;
+  }
+
+  double width() const { return width_ + 2 * kMargin; }
+  double height() const { return height_ + kMargin; }
+  const std::vector<Text>& texts() const { return texts_; }
+  const std::string& body() const { return svg_.text(); }
+
+ private:
+  double width_;
+  double height_;
+  Svg svg_;
+  std::vector<Text> texts_;
+};
+
+std::vector<std::string> HeadingPieces(const char* opening,
+                                       const std::vector<std::string>& answers) {
+  std::vector<std::string> pieces{opening};
+  for (std::size_t i = 0; i < answers.size(); ++i)
+    pieces.push_back(Quoted(answers[i], kShownAnswer) + (i + 1 < answers.size() ? "," : ""));
+  return pieces;
+}
+
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    words.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+
+Document Compose(const app::Layout& layout, const std::vector<std::string>& answers) {
+  const app::Inputs& in = layout.inputs;
+  const Scene scene{layout.listening_distance,
+                    layout.surround_radius,
+                    in.surround_height,
+                    layout.offset_angle,
+                    static_cast<double>(in.surround_angle),
+                    layout.has_surround_width ? layout.surround_width : in.surround_width,
+                    layout};
+  if (!Drawable(scene)) {
+    Document document(kMessageWidth);
+    document.Heading(Wrapped(HeadingPieces("The layout for the answers", answers), kMessageWidth),
+                     12);
+    document.Heading(Wrapped(Words("Nothing to draw: the listening distance is not a positive "
+                                   "number at least as large as the surround height."),
+                             kMessageWidth),
+                     0);
+    return document;
+  }
+  const View top = TopView(scene);
+  const View side = SideView(scene);
+  const std::string above = "Seen from above", beside = "Seen from the side (front to the right)";
+  const double width =
+      std::max({kNarrowest, top.extent().Width(), side.extent().Width(), TextWidth(beside)});
+  Document document(width);
+  document.Heading(Wrapped(HeadingPieces("The layout for the answers", answers), width), 10);
+  document.Heading({above}, 10);
+  document.Add(top, 22);
+  document.Heading({beside}, 10);
+  document.Add(side, 0);
+  return document;
 }
 
 }  // namespace
 
 std::string LayoutSvg(const app::Layout& layout, const std::vector<std::string>& answers) {
-  const app::Inputs& in = layout.inputs;
-  const Scene scene{layout, in.surround_height, static_cast<double>(in.surround_angle),
-                    layout.has_surround_width ? layout.surround_width : in.surround_width};
-  const bool drawable = Drawable(scene);
-  // Large rooms are drawn smaller, so that the top view stays inside the picture.
-  const double r = layout.listening_distance;
-  Svg svg(drawable ? std::min(kLargestScale, kLargestRadius / r) : kLargestScale);
+  const Document document = Compose(layout, answers);
+  Svg svg;
   svg.Printf(
-      "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='830' viewBox='0 0 900 830' "
-      "font-family='sans-serif' font-size='13'>\n"
-      "<style>.spk{fill:#333}.ray{stroke:#888;stroke-dasharray:4 3}.guide{fill:none;"
-      "stroke:#ccc}.dim{stroke:#c00;stroke-width:1.5}.you{fill:#06c}.ext{stroke:#c00;stroke-width:"
-      "0.5}.arc{fill:none;stroke:#06c}text{fill:#222}</style>\n"
-      "<rect width='100%%' height='100%%' fill='white'/>\n");
-  if (drawable) {
-    svg.Text({20, 24}, "start", "Seen from above (answers " + Heading(answers) + ")");
-    TopView(svg, scene, {400, 345});
-    svg.Text({20, 630}, "start", "Seen from the side (front to the right)");
-    SideView(svg, scene, {400, 770});
-  } else {
-    svg.Text({20, 24}, "start", "The layout for the answers " + Heading(answers));
-    svg.Text({20, 60}, "start",
-             "Nothing to draw: the listening distance is not a positive number at least as "
-             "large as the surround height.");
-  }
+      "<svg xmlns='http://www.w3.org/2000/svg' class='sorvanta-layout' width='%.0f' "
+      "height='%.0f' viewBox='0 0 %.0f %.0f' font-family='sans-serif' font-size='%.0f'>\n",
+      std::ceil(document.width()), std::ceil(document.height()), std::ceil(document.width()),
+      std::ceil(document.height()), kFontSize);
+  // Scoped to the drawing: the page puts the document itself into its own, style sheet and all.
+  svg.text() +=
+      "<style>.sorvanta-layout .spk{fill:#333}.sorvanta-layout .ray{stroke:#888;"
+      "stroke-dasharray:4 3}.sorvanta-layout .guide{fill:none;stroke:#ccc}.sorvanta-layout "
+      ".dim{stroke:#c00;stroke-width:1.5}.sorvanta-layout .you{fill:#06c}.sorvanta-layout "
+      ".ext{stroke:#c00;stroke-width:0.5}.sorvanta-layout .arc{fill:none;stroke:#06c}"
+      ".sorvanta-layout .lead{stroke:#888;stroke-width:0.5}.sorvanta-layout "
+      "text{fill:#222}.sorvanta-layout .over{fill:#c00}</style>\n"
+      "<rect width='100%' height='100%' fill='white'/>\n";
+  svg.text() += document.body();
   svg.text() += "</svg>\n";
   return std::move(svg.text());
+}
+
+TextPlacement PlaceTexts(const app::Layout& layout, const std::vector<std::string>& answers) {
+  const Document document = Compose(layout, answers);
+  TextPlacement placement{std::ceil(document.width()), std::ceil(document.height()), {}};
+  for (const Text& text : document.texts()) {
+    std::string joined = text.lines.front();
+    for (std::size_t i = 1; i < text.lines.size(); ++i) joined += "\n" + text.lines[i];
+    placement.texts.push_back(
+        {joined, text.box.left, text.box.top, text.box.right, text.box.bottom});
+  }
+  return placement;
 }
 
 }  // namespace drawing
