@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/setup_sheet_text.h"
+#include "tests/first_worked_example_sheet.h"
 
 namespace {
 
@@ -150,40 +151,12 @@ TEST(SetupSheet, WorkedExamples) {
   }
 }
 
+// Committed beside the test: the tmux tests hold the program's output to the same text.
 TEST(SetupSheet, FirstWorkedExampleAsPlainText) {
-  EXPECT_EQ(app::PlainText(TextOf({"5", "4", "N", "6", "0.5", "110"})),
-            R"(   Setup sheet
-   -----------
-
-   Every speaker stands 3.23 from the listening position, in a straight line
-   from the ears: set the distance of each of the five speakers to 3.23 on the
-   AV receiver.
-
-   Lengths are in the unit of your answers. Forward and sideways are measured
-   along the floor from the listening position (forward negative: behind it),
-   height above ear level, distance in a straight line from the ears. Angle is
-   in degrees from straight ahead, tilt in degrees from level.
-
-   Speaker            Forward    Sideways  Height  Distance  Angle      Tilt
-   C centre              3.23        0.00    0.00      3.23    0.0     level
-   L front left          2.80   left 1.62    0.00      3.23   30.0     level
-   R front right         2.80  right 1.62    0.00      3.23   30.0     level
-   LS surround left     -1.09   left 3.00    0.50      3.23  110.0  down 8.9
-   RS surround right    -1.09  right 3.00    0.50      3.23  110.0  down 8.9
-
-   Turn every speaker to face the listening position, and tilt the two surround
-   speakers down by 8.9 degrees, so that they point at the ears.
-
-   Spacings along the floor, between the points straight below the speakers:
-     L to R (front width)  3.23
-     C to L                1.67
-     C to R                1.67
-     L to LS               4.13
-     R to RS               4.13
-     LS to RS              6.00
-
-   Both results are within the limits you gave.
-)");
+  std::string expected;
+  for (const char* line : sheet_test::kFirstWorkedExampleSheet)
+    expected += std::string(line) + "\n";
+  EXPECT_EQ(app::PlainText(TextOf({"5", "4", "N", "6", "0.5", "110"})), expected);
 }
 
 // Answers of every size and sign, and some beyond the range of doubles: the sheet is printable
