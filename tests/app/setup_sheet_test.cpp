@@ -17,91 +17,73 @@ using Cells = std::vector<std::string>;
 
 struct WorkedSheet {
   app::Answers answers;
-  Cells front;     // the front left speaker's row after its name
-  Cells surround;  // the left surround's row after its name
-  Cells spacings;  // L to R, C to L, C to R, L to LS, R to RS, LS to RS
   // The closing paragraphs, or where the layout cannot be placed the one paragraph saying so.
   Cells said;
+  // The front left speaker's row and the left surround's after their names, and the spacings
+  // (L to R, C to L, C to R, L to LS, R to RS, LS to RS); none where it cannot be placed.
+  Cells front = {};
+  Cells surround = {};
+  Cells spacings = {};
 };
 
 constexpr const char* kWithin = "Both results are within the limits you gave.";
+const std::string kNoLayout = "These answers give no layout to place: ";
+const std::string kAtTheListener =
+    kNoLayout + "the listening distance is 0, which puts every speaker at the listening position.";
+
+std::string TooHigh(const char* above_or_below) {
+  return kNoLayout + "the surround speakers would be 2.00 " + above_or_below +
+         " ear level, more than the listening distance of 0.85, and nothing that far from ear "
+         "level is only 0.85 from the ears.";
+}
 
 const WorkedSheet kWorkedSheets[] = {
     {{"5", "4", "N", "6", "0.5", "110"},
+     {kWithin},
      {"2.80", "left 1.62", "0.00", "3.23", "30.0", "level"},
      {"-1.09", "left 3.00", "0.50", "3.23", "110.0", "down 8.9"},
-     {"3.23", "1.67", "1.67", "4.13", "4.13", "6.00"},
-     {kWithin}},
+     {"3.23", "1.67", "1.67", "4.13", "4.13", "6.00"}},
     {{"4", "5", "N", "8", "1", "110"},
+     {kWithin},
      {"2.58", "left 1.49", "0.00", "2.98", "30.0", "level"},
      {"-0.96", "left 2.64", "1.00", "2.98", "110.0", "down 19.6"},
-     {"2.98", "1.54", "1.54", "3.72", "3.72", "5.28"},
-     {kWithin}},
+     {"2.98", "1.54", "1.54", "3.72", "3.72", "5.28"}},
     // R is a hair below 3, and so is its half to either side.
     {{"10", "3", "N", "10", "1", "110"},
+     {kWithin},
      {"2.60", "left 1.50", "0.00", "3.00", "30.0", "level"},
      {"-0.97", "left 2.66", "1.00", "3.00", "110.0", "down 19.5"},
-     {"3.00", "1.55", "1.55", "3.75", "3.75", "5.32"},
-     {kWithin}},
+     {"3.00", "1.55", "1.55", "3.75", "3.75", "5.32"}},
     // The report leaves W out; the sheet still places the surrounds, the fixed 4 apart.
     {{"3", "2", "Y", "4", "0.5", "120"},
-     {"2.05", "left 1.18", "0.00", "2.36", "30.0", "level"},
-     {"-1.15", "left 2.00", "0.50", "2.36", "120.0", "down 12.2"},
-     {"2.36", "1.22", "1.22", "3.30", "3.30", "4.00"},
      {"The front-back spacing of the centre and surround speakers, 3.52, is 0.52 more than the "
       "3.00 you allowed from front to back.",
       "The front width, which is the listening distance, 2.36, is 0.36 more than the 2.00 you "
-      "allowed across the front."}},
+      "allowed across the front."},
+     {"2.05", "left 1.18", "0.00", "2.36", "30.0", "level"},
+     {"-1.15", "left 2.00", "0.50", "2.36", "120.0", "down 12.2"},
+     {"2.36", "1.22", "1.22", "3.30", "3.30", "4.00"}},
     {{"30", "12", "N", "20", "1.2", "100"},
+     {kWithin},
      {"8.86", "left 5.11", "0.00", "10.22", "30.0", "level"},
      {"-1.76", "left 10.00", "1.20", "10.22", "100.0", "down 6.7"},
-     {"10.22", "5.29", "5.29", "11.69", "11.69", "20.00"},
-     {kWithin}},
+     {"10.22", "5.29", "5.29", "11.69", "11.69", "20.00"}},
     // S lies one unit in the last place over A: its excess reads 0.00.
     {{"5.3", "100", "N", "100", "0", "100"},
+     {"The front-back spacing of the centre and surround speakers, 5.30, is more than the 5.30 "
+      "you allowed from front to back, by less than 0.01."},
      {"3.91", "left 2.26", "0.00", "4.52", "30.0", "level"},
      {"-0.78", "left 4.45", "0.00", "4.52", "100.0", "level"},
-     {"4.52", "2.34", "2.34", "5.18", "5.18", "8.89"},
-     {"The front-back spacing of the centre and surround speakers, 5.30, is more than the 5.30 "
-      "you allowed from front to back, by less than 0.01."}},
-    {{"1", "1", "N", "2", "2", "100"},
-     {},
-     {},
-     {},
-     {"These answers give no layout to place: the surround speakers would be 2.00 above ear "
-      "level, more than the listening distance of 0.85, and nothing that far from ear level is "
-      "only 0.85 from the ears."}},
-    {{"1", "1", "N", "2", "-2", "100"},
-     {},
-     {},
-     {},
-     {"These answers give no layout to place: the surround speakers would be 2.00 below ear "
-      "level, more than the listening distance of 0.85, and nothing that far from ear level is "
-      "only 0.85 from the ears."}},
-    {{"0", "0", "N", "0", "0", "100"},
-     {},
-     {},
-     {},
-     {"These answers give no layout to place: the listening distance is 0, which puts every "
-      "speaker at the listening position."}},
-    {{"0", "0", "Y", "0", "0", "100"},
-     {},
-     {},
-     {},
-     {"These answers give no layout to place: the listening distance is 0, which puts every "
-      "speaker at the listening position."}},
+     {"4.52", "2.34", "2.34", "5.18", "5.18", "8.89"}},
+    {{"1", "1", "N", "2", "2", "100"}, {TooHigh("above")}},
+    {{"1", "1", "N", "2", "-2", "100"}, {TooHigh("below")}},
+    {{"0", "0", "N", "0", "0", "100"}, {kAtTheListener}},
+    {{"0", "0", "Y", "0", "0", "100"}, {kAtTheListener}},
     {{"-1", "4", "N", "6", "0.5", "110"},
-     {},
-     {},
-     {},
-     {"These answers give no layout to place: the listening distance, -0.75, is negative, which "
-      "only a negative limit brings about."}},
+     {kNoLayout +
+      "the listening distance, -0.75, is negative, which only a negative limit brings about."}},
     {{"5", "4", "Y", "6", "1E400", "110"},
-     {},
-     {},
-     {},
-     {"These answers give no layout to place: a result is not a number, or too large to be "
-      "one."}},
+     {kNoLayout + "a result is not a number, or too large to be one."}},
 };
 
 Cells Tail(const Cells& row) {
