@@ -44,38 +44,36 @@ std::vector<std::string> Row(const SpeakerPlace& p, const SpeakerName& name) {
           Length(p.distance), Degrees(p.angle),  Tilt(p.tilt)};
 }
 
-std::string WhyNot(const SetupSheet& sheet) {
+std::string TooFarFromEarLevel(double surround_height, const std::string& r_big) {
+  const double h = surround_height;
+  return "the surround speakers would be " + Length(h > 0 ? h : -h) +
+         (h > 0 ? " above" : " below") + " ear level, more than the listening distance of " +
+         r_big + ", and nothing that far from ear level is only " + r_big + " from the ears.";
+}
+
+// Why the layout cannot be placed, after the words that say so.
+std::string Reason(const SetupSheet& sheet) {
   const std::string r_big = Length(sheet.listening_distance);
-  const double h = sheet.surround_height;
   switch (sheet.unplaceable) {
     case Unplaceable::kNotANumber:
-      return kIntroduction + std::string("a result is not a number, or too large to be one.");
+      return "a result is not a number, or too large to be one.";
     case Unplaceable::kNegativeDistance:
-      return kIntroduction + ("the listening distance, " + r_big +
-                              ", is negative, which only a negative limit brings about.");
+      return "the listening distance, " + r_big +
+             ", is negative, which only a negative limit brings about.";
     case Unplaceable::kZeroDistance:
-      return kIntroduction + std::string(
-                                 "the listening distance is 0, which puts every speaker "
-                                 "at the listening position.");
+      return "the listening distance is 0, which puts every speaker at the listening position.";
     case Unplaceable::kHeightAboveDistance:
+      return TooFarFromEarLevel(sheet.surround_height, r_big);
     case Unplaceable::kNo:
       break;
   }
-  return kIntroduction +
-         ("the surround speakers would be " + Length(h > 0 ? h : -h) +
-          (h > 0 ? " above" : " below") + " ear level, more than the listening distance of " +
-          r_big + ", and nothing that far from ear level is only " + r_big + " from the ears.");
+  return {};
 }
 
-std::string Aiming(double surround_height, double tilt) {
-  if (surround_height == 0) {
-    return "Turn every speaker to face the listening position; all five stand at ear height "
-           "and need no tilt.";
-  }
-  return "Turn every speaker to face the listening position, and tilt the two surround "
-         "speakers " +
-         std::string(tilt < 0 ? "up" : "down") + " by " + Degrees(tilt < 0 ? -tilt : tilt) +
-         " degrees, so that they point at the ears.";
+std::string Aiming(double tilt) {
+  if (tilt == 0) return "Turn every speaker to face the listening position; none needs a tilt.";
+  return "Turn every speaker to face the listening position, and tilt the two surround speakers " +
+         Tilt(tilt) + " degrees, so that they point at the ears.";
 }
 
 // A result a hair over its limit reads the same as the limit: its excess is said in words.
@@ -92,8 +90,7 @@ std::vector<std::string> Limits(const SetupSheet& sheet) {
   std::vector<std::string> sentences;
   if (sheet.front_back.over) {
     sentences.push_back(OverLimit(sheet.front_back,
-                                  "The front-back spacing of the centre and "
-                                  "surround speakers",
+                                  "The front-back spacing of the centre and surround speakers",
                                   "from front to back"));
   }
   if (sheet.front_width_limit.over) {
@@ -113,13 +110,13 @@ void Place(const SetupSheet& sheet, SetupSheetText& text) {
           "of each of the five speakers to " +
           r_big + " on the AV receiver.",
       "Lengths are in the unit of your answers. Forward and sideways are measured along the "
-      "floor from the listening position "
-      "(forward negative: behind it), height above ear level, distance in a straight line "
-      "from the ears. Angle is in degrees from straight ahead, tilt in degrees from level.",
+      "floor from the listening position (forward negative: behind it), height above ear "
+      "level, distance in a straight line from the ears. Angle is in degrees from straight "
+      "ahead, tilt in degrees from level.",
   };
   text.header = {"Speaker", "Forward", "Sideways", "Height", "Distance", "Angle", "Tilt"};
   for (int i = 0; i < kSpeakerCount; ++i) text.rows.push_back(Row(sheet.speakers[i], kNames[i]));
-  text.after_table = {Aiming(sheet.surround_height, PlaceOf(sheet, Speaker::kSurroundLeft).tilt)};
+  text.after_table = {Aiming(PlaceOf(sheet, Speaker::kSurroundLeft).tilt)};
   text.spacings_caption =
       "Spacings along the floor, between the points straight below the speakers:";
   text.spacings = {
@@ -141,7 +138,7 @@ SetupSheetText SheetText(const SetupSheet& sheet) {
   if (sheet.unplaceable == Unplaceable::kNo) {
     Place(sheet, text);
   } else {
-    text.before_table = {WhyNot(sheet)};
+    text.before_table = {std::string(kIntroduction) + Reason(sheet)};
   }
   return text;
 }

@@ -173,9 +173,9 @@ TEST(SetupSheet, AimFollowsTheSurroundHeight) {
     const char* tilt;
     const char* aiming;
   } cases[] = {
-      {"0.5", "down 8.9", "tilt the two surround speakers down by 8.9 degrees"},
-      {"-0.5", "up 8.9", "tilt the two surround speakers up by 8.9 degrees"},
-      {"0", "level", "all five stand at ear height and need no tilt"},
+      {"0.5", "down 8.9", "tilt the two surround speakers down 8.9 degrees"},
+      {"-0.5", "up 8.9", "tilt the two surround speakers up 8.9 degrees"},
+      {"0", "level", "none needs a tilt"},
   };
   for (const auto& c : cases) {
     const app::SetupSheetText text = TextOf({"5", "4", "N", "6", c.height, "110"});
