@@ -41,6 +41,18 @@ dialog_to_the_end() {
   final_screen_text >"$WORK/final"
 }
 
+# The whole scrollback holds the final screen and then the sheet: tmux may still be reading
+# the program's last bytes when the program has ended, so this is waited for.
+scrollback_holds_them() {
+  tmux -S "$SOCKET" capture-pane -p -t t -S - -E - | sed 's/ *$//' >"$WORK/scrollback"
+  python3 - "$WORK/scrollback" <(expected_text) <<'PY'
+import sys
+have = open(sys.argv[1]).read().split("\n")
+want = open(sys.argv[2]).read().rstrip("\n").split("\n")
+sys.exit(0 if any(have[i:i + len(want)] == want for i in range(len(have))) else 1)
+PY
+}
+
 no_sheet_on_the_terminal() {
   ! tmux -S "$SOCKET" capture-pane -p -t t -S - -E - | grep -qF "Setup sheet"
 }
@@ -50,15 +62,7 @@ case $how in
     start_program "$binary"
     dialog_to_the_end
     finish_program
-    # The whole scrollback, from the first row the program left to the last of the sheet.
-    tmux -S "$SOCKET" capture-pane -p -t t -S - -E - | sed 's/ *$//' >"$WORK/scrollback"
-    expected_text >"$WORK/expected"
-    check 'python3 - "$WORK/scrollback" "$WORK/expected" <<'"'"'PY'"'"'
-import sys
-have = open(sys.argv[1]).read().split("\n")
-want = open(sys.argv[2]).read().rstrip("\n").split("\n")
-sys.exit(0 if any(have[i:i + len(want)] == want for i in range(len(have))) else 1)
-PY' "the normal screen holds the final screen and then the sheet"
+    wait_until scrollback_holds_them
     # The report's row keeps its colours: the label in the prompt colour, the value in the
     # answer colour; the sheet has none.
     tmux -S "$SOCKET" capture-pane -p -e -N -t t -S - -E - |
@@ -73,6 +77,7 @@ PY' "the normal screen holds the final screen and then the sheet"
     start_program env NO_COLOR=1 "$binary"
     dialog_to_the_end
     finish_program
+    wait_until scrollback_holds_them
     tmux -S "$SOCKET" capture-pane -p -e -t t -S - -E - >"$WORK/coloured"
     check '! grep -qE $'"'"'\e\\[[0-9;]*(3[0-7]|9[0-7]|4[0-7]|10[0-7])m'"'"' "$WORK/coloured"' \
       "no colour anywhere with NO_COLOR"
