@@ -21,6 +21,11 @@ Extended SquareRoot(Extended x) {
   return x > 0 ? extended::Sqrt(x) : x;
 }
 
+double SurroundSpacing(double listening_distance, double surround_height, double offset_angle) {
+  const Extended root = SquareRoot(Square(listening_distance) - Square(surround_height));
+  return static_cast<double>(root * 2 * extended::Cos(Extended{offset_angle}));
+}
+
 }  // namespace geometry
 
 namespace {
@@ -79,7 +84,7 @@ Layout ComputeLayout(const Answers& answers) {
   layout.surround_radius = r_small;
   layout.front_back = Store(sin_phi * r_small + r_big);
   if (!in.surround_fixed) {
-    layout.surround_width = Store(SquareRoot(Square(r_big) - Square(h)) * 2 * cos_phi);
+    layout.surround_width = geometry::SurroundSpacing(r_big, in.surround_height, phi);
     layout.has_surround_width = true;
   }
   return layout;

@@ -34,7 +34,14 @@ struct Layout {
 // Reads answers 1, 2, 4, 5 and 6 as numbers and answer 3 as "Y" or "N".
 Layout ComputeLayout(const Answers& answers);
 
-// The arithmetic's own primitives, exposed for their tests.
+// The report's test of a result against the limit the user gave for it: a result equal to its
+// limit is within it, and a NaN is not.
+inline bool WithinLimit(double limit, double result) {
+  return limit >= result;
+}
+
+// The arithmetic's own primitives, exposed for their tests, and the formulas the setup sheet
+// shares with the layout.
 namespace geometry {
 // The program's pi: twelve significant digits, not the full-precision value.
 constexpr double kPi = 3.14159265359;
@@ -47,6 +54,9 @@ double OffsetAngle(Extended theta);
 Extended Square(Extended x);
 // The root of a positive number; zero, a negative number and a NaN pass unchanged.
 Extended SquareRoot(Extended x);
+// W: the side-side spacing of the surrounds, from R, H and phi, with the surround radius
+// evaluated afresh rather than taken from its stored double.
+double SurroundSpacing(double listening_distance, double surround_height, double offset_angle);
 }  // namespace geometry
 
 }  // namespace app

@@ -26,9 +26,8 @@ void PrintRow(std::string_view label, int row, ColourPair value_colour, const st
   console::PrintNewLine();
 }
 
-// A result equal to its limit is within it; a NaN is not.
 ColourPair ColourFor(double limit, double result) {
-  return limit >= result ? kAnswerColour : kWarningColour;
+  return WithinLimit(limit, result) ? kAnswerColour : kWarningColour;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The seam under the window services: what each platform does for the console window.
-// win32/ calls user32 and kernel32; terminal/ uses the tty (title, bell, an overlay box);
-// memory/ records every call for the tests.
+// win32/ calls user32 and kernel32; terminal/ uses the tty (title, bell, an overlay box, the
+// text kept after the program); memory/ records every call for the tests.
 #pragma once
 
 #include <cstdint>
@@ -21,5 +21,12 @@ void Move(int x, int y);
 // Shows `message` under `caption` with an OK button and returns once it is dismissed.
 void MessageBox(const char* message, const char* caption);
 void Beep(std::uint32_t type);
+// Text for the person to keep once the program has ended normally, after its final key: the
+// terminal leaves the final screen's text and then this on its normal screen, or writes both to
+// standard output when that is not the terminal. Nothing is left when the program is refused,
+// ended by a signal or hung up. A later call replaces the text. The Windows console keeps the
+// program's screen by itself, and the page shows the results beside its screen: on those it
+// goes nowhere.
+void KeepAfterExit(const char* text);
 
 }  // namespace platform::window

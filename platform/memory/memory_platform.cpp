@@ -81,6 +81,10 @@ const std::vector<std::string>& WindowCalls() {
   return State().window_calls;
 }
 
+const std::vector<std::string>& KeptAfterExit() {
+  return State().kept_after_exit;
+}
+
 std::uint32_t ModeOf(StdStream stream) {
   switch (stream) {
     case StdStream::kInput:

@@ -37,7 +37,8 @@ constexpr std::uint32_t kInitialOutputMode = 0x0007;
 constexpr std::uint32_t kInitialInputMode = 0x01F7;
 
 // Starts over: a new console of the given shape (cursor home, light grey on black, the given
-// cursor shape), an empty key queue, empty call logs, initial modes and no sleeps counted.
+// cursor shape), an empty key queue, empty call logs, nothing kept, initial modes and no sleeps
+// counted.
 void Reset(const Options& options = Options{});
 VirtualConsole& Console();
 
@@ -60,6 +61,8 @@ int CursorColumn();
 
 // Every window-service call, in order, as "Name(arg, arg, ...)" with texts in double quotes.
 const std::vector<std::string>& WindowCalls();
+// The texts the program asked to be kept after it ends, one a call, in order.
+const std::vector<std::string>& KeptAfterExit();
 
 // Handles the console layer was given, and the modes it set on them. A handle that is not a
 // console keeps its initial mode, since setting it fails.

@@ -22,6 +22,7 @@ struct MemoryState {
   std::uint32_t modes[kSlots] = {kInitialOutputMode, kInitialOutputMode, kInitialInputMode,
                                  kInitialInputMode};
   std::vector<std::string> window_calls;
+  std::vector<std::string> kept_after_exit;
   std::vector<CursorInfo> cursor_info_calls;
   int sleep_count = 0;
   // Sleeps in a row that found the input queue as the sleep before left it.

@@ -1,6 +1,6 @@
 // The window services of the seam on the memory platform: every call is logged for the tests;
-// the size change reaches the virtual console and the message box takes its closing key from
-// the script.
+// the size change reaches the virtual console, the message box takes its closing key from the
+// script, and the text kept after the program is recorded.
 #include <string>
 
 #include "platform/memory/memory_platform.h"
@@ -88,6 +88,11 @@ void MessageBox(const char* message, const char* caption) {
 
 void Beep(std::uint32_t type) {
   Log("Beep(" + std::to_string(type) + ")");
+}
+
+// Kept apart from the window calls: its text is long, and the tests read it whole.
+void KeepAfterExit(const char* text) {
+  memory::State().kept_after_exit.emplace_back(text == nullptr ? "" : text);
 }
 
 }  // namespace platform::window

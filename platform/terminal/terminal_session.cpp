@@ -13,6 +13,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/terminal/kept_text.h"
 #include "platform/terminal/overlays.h"
 #include "platform/terminal/signal_restore.h"
 #include "platform/terminal/terminal_state.h"
@@ -129,13 +130,19 @@ void SetUpDrawing(TerminalState& s) {
   for (const auto& [bytes, key] : s.caps.keys) s.decoder.AddKeyString(bytes, key);
 }
 
-void CloseAtExit() {
+// A way out that is not the program's own end leaves nothing behind.
+void Abandon() {
+  State().kept.reset();
   presented::CloseSession();
+}
+
+void CloseAtExit() {
+  Abandon();
 }
 
 // The keyboard is gone (the terminal was closed): end as a hangup would end the process.
 [[noreturn]] void HangUp() {
-  presented::CloseSession();
+  Abandon();
   std::signal(SIGHUP, SIG_DFL);
   raise(SIGHUP);
   _exit(128 + SIGHUP);
@@ -166,6 +173,18 @@ void TakeWakeUps() {
   if (reasons != 0) s.presenter.Invalidate();
 }
 
+// A reader that has gone (sorvanta | head -1) ends nothing: what it did not take is lost, and
+// the program still ends with its own exit code.
+void WriteUnlessBroken(int fd, std::string_view bytes) {
+  struct sigaction ignore {};
+  struct sigaction old {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  sigaction(SIGPIPE, &ignore, &old);
+  WriteAll(fd, bytes);
+  sigaction(SIGPIPE, &old, nullptr);
+}
+
 Frame FrameOf(const VirtualConsole& c) {
   Frame f;
   f.width = c.width();
@@ -175,6 +194,21 @@ Frame FrameOf(const VirtualConsole& c) {
   f.cursor_visible = c.cursor_info().visible;
   f.cursor_size = c.cursor_info().size;
   return f;
+}
+
+// The final screen and the kept text, once the normal screen is back: there in the terminal's
+// looks, so that they stay in its scrollback; or as plain text on standard output when that is
+// not the terminal (sorvanta > plan.txt), the dialog having run on the terminal.
+void LeaveKeptText(TerminalState& s) {
+  if (!s.kept) return;
+  KeptStyle style;
+  style.utf8 = s.utf8;
+  if (s.stdout_tty) {
+    style.looks = s.caps.looks;
+    style.line_end = "\r\n";
+  }
+  WriteUnlessBroken(STDOUT_FILENO, KeptText(FrameOf(s.console), *s.kept, style));
+  s.kept.reset();
 }
 
 }  // namespace
@@ -187,7 +221,8 @@ TerminalState& State() {
 }  // namespace platform::terminal
 
 // The tty as the console window: taking it (raw keyboard, alternate screen), presenting the
-// console on it, waiting for keys without using the processor, and giving it back.
+// console on it, waiting for keys without using the processor, and giving it back, with what
+// the program keeps left after it.
 namespace platform::presented {
 
 using namespace terminal;  // the session's steps above
@@ -257,6 +292,7 @@ void CloseSession() {
   RestoreAndDisarm();
   close(s.key_fd);
   s.key_fd = -1;
+  LeaveKeptText(s);
 }
 
 void Present() {
@@ -313,6 +349,11 @@ void QueueTitle(const std::string& utf8_title) {
     SetRestoreText(s.restore_text);
   }
   s.ahead += "\x1b]2;" + utf8_title + "\x07";
+}
+
+void KeepText(const std::string& text) {
+  TerminalState& s = State();
+  if (s.attached) s.kept = text;
 }
 
 }  // namespace platform::terminal

@@ -1,5 +1,6 @@
 // The terminal platform's process-wide state: the tty, the console it presents (and the modes
-// the program set, which the shared console calls keep), the presenter and the key decoder.
+// the program set, which the shared console calls keep), the presenter, the key decoder and the
+// text to leave behind.
 #pragma once
 
 #include <termios.h>
@@ -36,6 +37,7 @@ struct TerminalState : presented::PresentedConsole {
   std::string restore_text;  // what gives the screen back
   bool title_saved = false;  // the old title is on the terminal's title stack
   std::optional<MessageBoxText> box;
+  std::optional<std::string> kept;  // left after the final screen at a normal close
 };
 
 TerminalState& State();

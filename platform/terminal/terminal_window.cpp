@@ -1,5 +1,6 @@
 // The window services on a terminal: the title is the terminal's title, the message box an
-// overlay drawn over the screen at presentation time, the beep the terminal's bell. Icon,
+// overlay drawn over the screen at presentation time, the beep the terminal's bell, and the
+// text kept after the program is left on its normal screen when the session closes. Icon,
 // tool bar, system menu and window position have no terminal counterpart (presented_window.cpp).
 #include <algorithm>
 #include <string>
@@ -68,6 +69,10 @@ void MessageBox(const char* message, const char* caption) {
 
 void Beep(std::uint32_t) {
   if (State().attached) State().ahead += '\a';
+}
+
+void KeepAfterExit(const char* text) {
+  terminal::KeepText(text != nullptr ? text : "");
 }
 
 }  // namespace platform::window

@@ -30,4 +30,7 @@ void Beep(std::uint32_t) {
   web::page::Beep();
 }
 
+// The page shows the results beside its screen, and keeps them there after the program ends.
+void KeepAfterExit(const char*) {}
+
 }  // namespace platform::window

@@ -136,4 +136,7 @@ void Beep(std::uint32_t type) {
   MessageBeep(type);
 }
 
+// The console window shows the program's screen after it ends: nothing to add.
+void KeepAfterExit(const char*) {}
+
 }  // namespace platform::window

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/kept_results.h"
+#include "app/results.h"
+#include "app/setup_sheet_text.h"
 #include "app/winmain.h"
 #include "console/console.h"
 #include "platform/memory/memory_platform.h"
@@ -56,6 +59,8 @@ void ExpectFinalState() {
   EXPECT_FALSE(console.cursor_info().visible);
   // The key that ended the wait is still there, unread.
   ASSERT_FALSE(console.input().empty());
+  // The script alone keeps nothing for after the program: that is the console program's hook.
+  EXPECT_TRUE(memory::KeptAfterExit().empty());
 }
 
 class Report : public testing::TestWithParam<DialogCase> {};
@@ -208,6 +213,40 @@ TEST(Dialog, TenThousandCharacterAnswerDoesNotBreakTheDialog) {
   EXPECT_EQ(memory::Row(9)[71], '4');
   EXPECT_EQ(memory::WindowCalls(), SetUpCalls());
   ExpectFinalState();
+}
+
+// The console program's results hook, for the length of one test.
+class ConsoleProgramHook {
+ public:
+  ConsoleProgramHook() { app::SetResultsHook(app::KeepSheetAfterExit); }
+  ~ConsoleProgramHook() { app::SetResultsHook(nullptr); }
+  ConsoleProgramHook(const ConsoleProgramHook&) = delete;
+  ConsoleProgramHook& operator=(const ConsoleProgramHook&) = delete;
+};
+
+// With the console program's hook the setup sheet of the answers as the script took them is
+// kept, once, as plain text; a layout that cannot be placed keeps the sheet that says so.
+TEST(Dialog, ConsoleProgramKeepsTheSetupSheet) {
+  const std::vector<std::string> dialogs[] = {
+      {"5", "4", "n", "6", "0.5", "110"},
+      {"3", "2", "y", "4", "0.5", "120"},
+      {"1", "1", "N", "2", "2", "100"},
+  };
+  for (const std::vector<std::string>& typed : dialogs) {
+    SCOPED_TRACE(typed[2] + " " + typed[4]);
+    const ConsoleProgramHook hook;
+    memory::Reset();
+    TypeAnswers(typed);
+    memory::Type("q");
+    RunProgram();
+    const app::Answers taken{typed[0], typed[1], typed[2] == "y" ? "Y" : "N",
+                             typed[3], typed[4], typed[5]};
+    const std::string sheet =
+        app::PlainText(app::SheetText(app::ComputeSetupSheet(app::ComputeLayout(taken))));
+    EXPECT_EQ(memory::KeptAfterExit(), std::vector<std::string>{sheet});
+    EXPECT_TRUE(sheet.starts_with("   Setup sheet\n")) << sheet;
+    EXPECT_EQ(memory::WindowCalls(), SetUpCalls());
+  }
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #!/bin/bash
 # The manual page: groff with every warning on says nothing about it, man renders it with its
-# name line and every section a reader looks for, and every environment variable the
-# program's sources read is described in it.
-# Usage: manual_page.sh PAGE SOURCE_DIR
+# name line and every section a reader looks for, every environment variable the program's
+# sources read is described in it, and its example of a setup sheet is the program's.
+# Usage: manual_page.sh PAGE SOURCE_DIR SHEET
+#   SHEET: the setup sheet of the first worked example as the program prints it, which the
+#   page's examples show without its margin.
 set -uo pipefail
-[ $# -eq 2 ] || { echo "usage: $0 PAGE SOURCE_DIR"; exit 2; }
-page=$1 source_dir=$2
+[ $# -eq 3 ] || { echo "usage: $0 PAGE SOURCE_DIR SHEET"; exit 2; }
+page=$1 source_dir=$2 sheet=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $1"; exit 1; }
@@ -27,6 +29,16 @@ grep -q '^ *sorvanta - surround loudspeaker placement planner$' "$work/text" ||
 for section in NAME SYNOPSIS DESCRIPTION KEYS "EXIT STATUS" ENVIRONMENT EXAMPLES "SEE ALSO"; do
   grep -qx "$section" "$work/text" || fail "no section $section"
 done
+
+# The example sheet, line by line without its indents, where the page shows it: hyphens as
+# ASCII, lines unbroken.
+LC_ALL=C MANWIDTH=200 man -l "$page" 2>/dev/null | sed -n '/^EXAMPLES$/,/^SEE ALSO$/p' \
+  | sed 's/^ *//; s/ *$//' >"$work/examples"
+while IFS= read -r line; do
+  line=${line#"${line%%[! ]*}"}
+  [ -z "$line" ] || grep -qxF -- "$line" "$work/examples" ||
+    fail "EXAMPLES does not show this line of the setup sheet: $line"
+done <"$sheet"
 
 # What the sources read: getenv() names, and the locale's variables where the locale is taken
 # from the environment.

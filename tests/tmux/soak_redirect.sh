@@ -1,9 +1,10 @@
 #!/bin/bash
 # Standard streams that are not the terminal. With standard input and output redirected to
 # files, and again with standard error redirected too, the program still talks to the
-# terminal: a whole dialog, exit code 0, nothing written to the output file (and with all three
-# redirected, one line on standard error saying where it draws). With no terminal at all it
-# ends with 255 and one line on standard error (run_notty.sh).
+# terminal: a whole dialog, exit code 0, and only then the final screen and the setup sheet in
+# the output file, as plain text (and with all three redirected, one line on standard error
+# saying where it draws). With no terminal at all it ends with 255 and one line on standard
+# error (run_notty.sh).
 # Usage: soak_redirect.sh BINARY
 set -u
 . "$(dirname "$0")/soak_lib.sh"
@@ -25,8 +26,11 @@ dialog_with() {
     answer_questions 1 6
     wait_until closing_shown
     check_dialog_rows
+    check '[ ! -s "$WORK/out" ]' "$redirections: nothing in the output file during the dialog"
     finish_program
-    check '[ ! -s "$WORK/out" ]' "$redirections: nothing in the output file"
+    check 'grep -qx "   press any key to quit" "$WORK/out" && grep -qx "   Setup sheet" "$WORK/out"' \
+      "$redirections: the final screen and the setup sheet in the output file"
+    check '! grep -q $'"'"'\e'"'"' "$WORK/out"' "$redirections: the output file is plain text"
     if [ -f "$WORK/err" ]; then
       check '[ "$(wc -l <"$WORK/err")" = 1 ]' "$redirections: one line on standard error"
       echo "standard error said: $(cat "$WORK/err")"
