@@ -32,12 +32,6 @@ Unplaceable WhyUnplaceable(const Layout& layout) {
   return Unplaceable::kNo;
 }
 
-LimitCheck Check(double limit, double result) {
-  LimitCheck check{!WithinLimit(limit, result), result, limit, 0};
-  if (check.over) check.excess = Store(Extended{result} - limit);
-  return check;
-}
-
 // The front speakers at 30 degrees on the program's own k, as the layout takes them.
 void PlaceFront(SetupSheet& sheet, double r_big, double k) {
   const Extended angle = kFrontAngle * Extended{k};
@@ -95,6 +89,12 @@ bool AllFinite(const SetupSheet& sheet) {
 
 }  // namespace
 
+LimitCheck CheckLimit(double limit, double result) {
+  LimitCheck check{!WithinLimit(limit, result), result, limit, 0};
+  if (check.over) check.excess = static_cast<double>(Extended{result} - limit);
+  return check;
+}
+
 const SpeakerPlace& PlaceOf(const SetupSheet& sheet, Speaker speaker) {
   return sheet.speakers[static_cast<int>(speaker)];
 }
@@ -103,8 +103,8 @@ SetupSheet ComputeSetupSheet(const Layout& layout) {
   SetupSheet sheet;
   sheet.listening_distance = layout.listening_distance;
   sheet.surround_height = layout.inputs.surround_height;
-  sheet.front_back = Check(layout.inputs.front_back_limit, layout.front_back);
-  sheet.front_width_limit = Check(layout.inputs.front_width_limit, layout.listening_distance);
+  sheet.front_back = CheckLimit(layout.inputs.front_back_limit, layout.front_back);
+  sheet.front_width_limit = CheckLimit(layout.inputs.front_width_limit, layout.listening_distance);
   sheet.unplaceable = WhyUnplaceable(layout);
   if (sheet.unplaceable != Unplaceable::kNo) return sheet;
 

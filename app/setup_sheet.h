@@ -32,6 +32,9 @@ struct LimitCheck {
   double excess = 0;  // result - limit, when over
 };
 
+// The report's comparison of a result with its limit and, where it is over, by how much.
+LimitCheck CheckLimit(double limit, double result);
+
 enum class Unplaceable {
   kNo,
   kNotANumber,           // a result is a NaN or an infinity

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/result_text.h"
+#include "app/setup_sheet.h"
 #include "drawing/text.h"
 #include "drawing/view.h"
 
@@ -32,8 +33,9 @@ constexpr std::size_t kShownAnswer = 16;  // characters of an answer quoted in t
 std::vector<std::string> Stated(const std::string& name, double result, double limit,
                                 const std::string& limit_name) {
   std::vector<std::string> lines{name + " " + app::FormatResult(result)};
-  if (limit >= result) return lines;
-  const std::string excess = app::FormatResult(result - limit);
+  const app::LimitCheck check = app::CheckLimit(limit, result);
+  if (!check.over) return lines;
+  const std::string excess = app::FormatResult(check.excess);
   const std::string maximum = limit_name + " of " + app::FormatResult(limit);
   lines.push_back(excess == app::FormatResult(0) ? "just over " + maximum
                                                  : "over " + maximum + " by " + excess);
