@@ -507,8 +507,9 @@ function describe(svg, printed) {
   svg.setAttribute('role', 'img');
 }
 
-function showBesideScreen(svgText) {
-  const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
+// The results the program sends once its report is on the screen; the drawing among them.
+function showResults(json) {
+  const parsed = new DOMParser().parseFromString(JSON.parse(json).drawing, 'image/svg+xml');
   if (parsed.documentElement.nodeName !== 'svg') return;
   const svg = document.importNode(parsed.documentElement, true);
   const printed = reading.printed.filter((row) => row.paired);
@@ -541,7 +542,7 @@ function pageFor(thisRun) {
       document.title = title;
     }),
     beep: current(beep),
-    showBesideScreen: current(showBesideScreen),
+    showResults: current(showResults),
   };
 }
 
