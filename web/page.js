@@ -78,8 +78,10 @@ let run = null;  // the current run of the program
 let shown = {width: 0, height: 0, characters: [], attributes: [], cursor: null};
 let rowDivs = [];
 let audio = null;
-let kept = null;      // the results on show: {answers, drawing, sheet}
-let savedUrl = null;  // the drawing's file, as the last save made it
+let kept = null;  // the results on show: {answers, drawing, sheet}
+// The drawing's file, as the last save made it: kept until the next save or a new run, since
+// the download may still be reading it when the click returns.
+let savedUrl = null;
 
 // ---- The screen ------------------------------------------------------------------------
 
@@ -622,7 +624,7 @@ function linkTo(answers) {
 // the visitor can copy it by hand.
 function showLink(link, copied) {
   linkField.value = link;
-  sharedNote.textContent = copied ? 'Copied.' : 'Select the link and copy it.';
+  sharedNote.textContent = copied ? 'Copied.' : 'Selected: copy it from here.';
   shared.hidden = false;
   if (copied) {
     say(['The link to these answers is copied.']);
@@ -789,9 +791,9 @@ boxOk.addEventListener('click', () => {
 box.addEventListener('cancel', (e) => e.preventDefault());
 // Start again: a new run, which replays nothing.
 restart.addEventListener('click', () => start([]));
-keep.querySelector('#print').addEventListener('click', () => window.print());
-keep.querySelector('#copy-link').addEventListener('click', copyLink);
-keep.querySelector('#save-drawing').addEventListener('click', saveDrawing);
+document.getElementById('print').addEventListener('click', () => window.print());
+document.getElementById('copy-link').addEventListener('click', copyLink);
+document.getElementById('save-drawing').addEventListener('click', saveDrawing);
 const resized = new ResizeObserver(fitFrames);
 for (const part of [frame, screen, drawing, speakers]) resized.observe(part);
 
