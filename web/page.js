@@ -2,7 +2,10 @@
 // and gives it what a console window has (title, message box, beep). The program calls the page
 // through Module.page; the page never calls into the program, which may be suspended in a wait,
 // but queues events and settles the promise the program awaits. What the screen shows is also
-// put in words, for a screen reader and for a screen too narrow for its 80 columns.
+// put in words, for a screen reader and for a screen too narrow for its 80 columns. Once the
+// report is printed, the program sends its results, which the page lays out beside the screen
+// and lets the visitor keep: printed, as a link that types the same answers again, and the
+// drawing as a file.
 (function() {
 'use strict';
 
@@ -26,6 +29,19 @@ const restart = document.getElementById('restart');
 const beside = document.getElementById('beside');
 const results = document.getElementById('results');
 const drawing = document.getElementById('drawing');
+const sheetTitle = document.getElementById('sheet-title');
+const sheetBefore = document.getElementById('sheet-before');
+const speakers = document.getElementById('speakers');
+const sheetAfter = document.getElementById('sheet-after');
+const spacings = document.getElementById('spacings');
+const sheetClosing = document.getElementById('sheet-closing');
+const keep = document.getElementById('keep');
+const shared = document.getElementById('shared');
+const linkField = document.getElementById('link');
+const sharedNote = document.getElementById('shared-note');
+// What the results fill in, emptied for each new run.
+const FILLED =
+    [results, drawing, sheetTitle, sheetBefore, speakers, sheetAfter, spacings, sheetClosing];
 const pageTitle = document.title;
 const noQuestion = keys.getAttribute('aria-label');
 
@@ -53,11 +69,19 @@ const LIGHT_RED = 12;
 const SPACE = 32;
 const SVG = 'http://www.w3.org/2000/svg';
 const LOG_LENGTH = 50;
+// The name of a link's parameter that carries an answer, once for each, in order.
+const ANSWER = 'answer';
+const DRAWING_FILE = 'sorvanta-layout.svg';
+const SPEAKERS_CAPTION = 'Where each speaker stands, and how it is aimed';
 
 let run = null;  // the current run of the program
 let shown = {width: 0, height: 0, characters: [], attributes: [], cursor: null};
 let rowDivs = [];
 let audio = null;
+let kept = null;  // the results on show: {answers, drawing, sheet}
+// The drawing's file, as the last save made it: kept until the next save or a new run, since
+// the download may still be reading it when the click returns.
+let savedUrl = null;
 
 // ---- The screen ------------------------------------------------------------------------
 
@@ -174,14 +198,18 @@ function cells() {
 // laid out, never in the middle of a change.
 let narrow = false;
 
+function focusableIfScrolling(part) {
+  if (part.scrollWidth > part.clientWidth + 1) {
+    part.tabIndex = 0;
+  } else {
+    part.removeAttribute('tabindex');
+  }
+}
+
 function fitFrames() {
   narrow = screen.offsetWidth > frame.clientWidth + 1;
-  const drawingScrolls = drawing.scrollWidth > drawing.clientWidth + 1;
-  if (drawingScrolls) {
-    drawing.tabIndex = 0;
-  } else {
-    drawing.removeAttribute('tabindex');
-  }
+  focusableIfScrolling(drawing);
+  focusableIfScrolling(speakers);
   showAsked();
 }
 
@@ -448,7 +476,10 @@ function onBoxKey(e) {
   if (BOX_KEYS.includes(e.code) && !e.repeat) run.closeBox();
 }
 
+// An answer the program rejects ends a link's replay: the box stays open, as if the visitor
+// had typed the answer, and nothing more is typed behind it.
 function messageBox(message, caption) {
+  run.replay = [];
   return new Promise((resolve) => {
     boxCaption.textContent = caption;
     boxMessage.textContent = message;
@@ -507,7 +538,7 @@ function describe(svg, printed) {
   svg.setAttribute('role', 'img');
 }
 
-function showBesideScreen(svgText) {
+function showDrawing(svgText) {
   const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
   if (parsed.documentElement.nodeName !== 'svg') return;
   const svg = document.importNode(parsed.documentElement, true);
@@ -515,8 +546,135 @@ function showBesideScreen(svgText) {
   describe(svg, printed);
   listResults(printed);
   drawing.replaceChildren(svg);
+}
+
+// ---- The setup sheet -------------------------------------------------------------------
+// The program sends the sheet as texts in their places, every figure formatted: the page only
+// puts each into its element, as text, never as markup.
+
+function element(tag, text, attributes = {}) {
+  const made = document.createElement(tag);
+  made.textContent = text;
+  for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
+  return made;
+}
+
+function paragraphs(texts) { return texts.map((text) => element('p', text)); }
+
+// A table with a caption, and a row for each entry whose first cell heads it.
+function table(caption, rows) {
+  const made = document.createElement('table');
+  made.createCaption().textContent = caption;
+  const body = made.createTBody();
+  for (const [heading, ...cells] of rows) {
+    body.insertRow().append(
+        element('th', heading, {scope: 'row'}), ...cells.map((text) => element('td', text)));
+  }
+  return made;
+}
+
+// Each cell carries its column's name too, for a phone to show beside it.
+function speakerTable(sheet) {
+  const made = table(SPEAKERS_CAPTION, sheet.rows);
+  made.createTHead().insertRow().append(
+      ...sheet.header.map((text) => element('th', text, {scope: 'col'})));
+  for (const row of made.tBodies[0].rows) {
+    Array.from(row.cells).forEach((cell, i) => cell.setAttribute('data-heading', sheet.header[i]));
+  }
+  return made;
+}
+
+// A layout that cannot be placed has no tables: its sheet says why in words.
+function showSheet(sheet) {
+  const placed = sheet.rows.length > 0;
+  sheetTitle.textContent = sheet.title;
+  sheetBefore.replaceChildren(...paragraphs(sheet.before));
+  speakers.replaceChildren(...(placed ? [speakerTable(sheet)] : []));
+  sheetAfter.replaceChildren(...paragraphs(sheet.after));
+  const spacingRows = sheet.spacings.map((spacing) => [spacing.label, spacing.value]);
+  spacings.replaceChildren(...(placed ? [table(sheet.spacingsCaption, spacingRows)] : []));
+  sheetClosing.replaceChildren(...paragraphs(sheet.closing));
+}
+
+// The results, sent once the report is on the screen. The dialog is over: a link's further
+// answers have no question left, and are not typed.
+function showResults(json) {
+  kept = JSON.parse(json);
+  showDrawing(kept.drawing);
+  showSheet(kept.sheet);
   beside.hidden = false;
+  keep.hidden = false;
   document.body.classList.add('drawn');
+  run.replay = [];
+}
+
+// ---- Keeping the results: printed, as a link, the drawing as a file --------------------
+
+// The page's own address with the answers, as the program stored them, in order.
+function linkTo(answers) {
+  const url = new URL(location.href);
+  const query = new URLSearchParams();
+  for (const answer of answers) query.append(ANSWER, answer);
+  url.search = query.toString();
+  url.hash = '';
+  return url.href;
+}
+
+// The link stays in view in a field, selected where the clipboard could not take it, so that
+// the visitor can copy it by hand.
+function showLink(link, copied) {
+  linkField.value = link;
+  sharedNote.textContent = copied ? 'Copied.' : 'Selected: copy it from here.';
+  shared.hidden = false;
+  if (copied) {
+    say(['The link to these answers is copied.']);
+  } else {
+    say(['The link to these answers is in the field below the buttons: copy it from there.']);
+    linkField.focus();
+    linkField.select();
+  }
+}
+
+function copyLink() {
+  const these = kept;
+  const link = linkTo(these.answers);
+  const show = (copied) => () => {
+    if (kept === these) showLink(link, copied);
+  };
+  if (navigator.clipboard && navigator.clipboard.writeText) {
+    navigator.clipboard.writeText(link).then(show(true), show(false));
+  } else {
+    show(false)();
+  }
+}
+
+// The drawing as the program drew it, downloaded as a file. The link that saves it never
+// enters the page.
+function saveDrawing() {
+  if (savedUrl !== null) URL.revokeObjectURL(savedUrl);
+  savedUrl = URL.createObjectURL(new Blob([kept.drawing], {type: 'image/svg+xml'}));
+  const link = document.createElement('a');
+  link.href = savedUrl;
+  link.download = DRAWING_FILE;
+  link.click();
+}
+
+// ---- A link's answers ------------------------------------------------------------------
+// A link to a plan carries its answers (?answer=5&answer=4&...). Opening it types each answer
+// as keys, then Enter, as a person would: the next only once the program waits for keys
+// again with no message box open. A line end inside an answer is Enter, as in a paste, so
+// each piece is typed as a line of its own.
+
+function linkAnswers() {
+  return new URLSearchParams(location.search)
+      .getAll(ANSWER)
+      .flatMap((answer) => answer.split(/\r\n?|\n/));
+}
+
+// Called when the program waits for keys and none is queued.
+function replayNext(thisRun) {
+  if (thisRun !== run || run.closeBox !== null || run.replay.length === 0) return;
+  typeText(run.replay.shift() + '\n');
 }
 
 // The calls of one run of the program; those of a run that "Start again" replaced do nothing.
@@ -530,6 +688,7 @@ function pageFor(thisRun) {
         thisRun.waited = true;
         performance.mark('sorvanta-first-wait');
       }
+      if (thisRun.events.length === 0) replayNext(thisRun);
       if (thisRun.events.length > 0) return Promise.resolve();
       return new Promise((resolve) => {
         thisRun.wake = resolve;
@@ -541,7 +700,7 @@ function pageFor(thisRun) {
       document.title = title;
     }),
     beep: current(beep),
-    showBesideScreen: current(showBesideScreen),
+    showResults: current(showResults),
   };
 }
 
@@ -570,8 +729,13 @@ function finish(thisRun, exitCode, failure) {
 function clearPage() {
   ended.hidden = true;
   beside.hidden = true;
-  drawing.replaceChildren();
-  results.replaceChildren();
+  keep.hidden = true;
+  shared.hidden = true;
+  linkField.value = '';
+  for (const part of FILLED) part.replaceChildren();
+  kept = null;
+  if (savedUrl !== null) URL.revokeObjectURL(savedUrl);
+  savedUrl = null;
   said.replaceChildren();
   document.body.classList.remove('drawn');
   document.title = pageTitle;
@@ -582,7 +746,8 @@ function clearPage() {
   asked.hidden = true;
 }
 
-function start() {
+// A run types `replay`, the lines of a link's answers, as the program asks for them.
+function start(replay) {
   const thisRun = {
     events: [],
     wake: null,
@@ -590,7 +755,8 @@ function start() {
     closeBox: null,
     waited: false,
     exitCode: null,
-    failed: null
+    failed: null,
+    replay: replay
   };
   run = thisRun;
   clearPage();
@@ -623,9 +789,13 @@ boxOk.addEventListener('click', () => {
   if (run && run.closeBox) run.closeBox();
 });
 box.addEventListener('cancel', (e) => e.preventDefault());
-restart.addEventListener('click', start);
+// Start again: a new run, which replays nothing.
+restart.addEventListener('click', () => start([]));
+document.getElementById('print').addEventListener('click', () => window.print());
+document.getElementById('copy-link').addEventListener('click', copyLink);
+document.getElementById('save-drawing').addEventListener('click', saveDrawing);
 const resized = new ResizeObserver(fitFrames);
-for (const part of [frame, screen, drawing]) resized.observe(part);
+for (const part of [frame, screen, drawing, speakers]) resized.observe(part);
 
 window.sorvanta = {
   cells: cells,
@@ -644,7 +814,7 @@ function loadProgram() {
   loading = true;
   const script = document.createElement('script');
   script.src = 'sorvanta.js';
-  script.addEventListener('load', start);
+  script.addEventListener('load', () => start(linkAnswers()));
   script.addEventListener('error', () => {
     endedText.textContent = 'The program could not be loaded.';
     ended.hidden = false;

@@ -45,8 +45,8 @@ EM_JS(void, sorvanta_page_beep, (), {
   Module.page.beep();
 });
 
-EM_JS(void, sorvanta_page_show_beside_screen, (const char* svg), {
-  Module.page.showBesideScreen(UTF8ToString(svg));
+EM_JS(void, sorvanta_page_show_results, (const char* json), {
+  Module.page.showResults(UTF8ToString(json));
 });
 // clang-format on
 
@@ -87,8 +87,8 @@ void Beep() {
   sorvanta_page_beep();
 }
 
-void ShowBesideScreen(const std::string& svg) {
-  sorvanta_page_show_beside_screen(svg.c_str());
+void ShowResults(const std::string& json) {
+  sorvanta_page_show_results(json.c_str());
 }
 
 }  // namespace platform::web::page

@@ -41,6 +41,7 @@ void WaitForEvent();
 void ShowMessageBox(const std::string& message, const std::string& caption);
 void SetTitle(const std::string& title);
 void Beep();
-void ShowBesideScreen(const std::string& svg);
+// The results document of web_page.h, in UTF-8.
+void ShowResults(const std::string& json);
 
 }  // namespace platform::web::page

@@ -33,9 +33,9 @@ WebState& State() {
   return state;
 }
 
-void ShowBesideScreen(std::string svg) {
-  State().beside_screen = std::move(svg);
-  State().beside_screen_pending = true;
+void ShowResults(std::string json) {
+  State().results = std::move(json);
+  State().results_pending = true;
 }
 
 }  // namespace platform::web
@@ -75,9 +75,9 @@ void Pause(std::uint32_t) {}
 void Present() {
   WebState& s = State();
   page::ShowScreen(web::ScreenOf(s.console));
-  if (s.beside_screen_pending) {
-    page::ShowBesideScreen(s.beside_screen);
-    s.beside_screen_pending = false;
+  if (s.results_pending) {
+    page::ShowResults(s.results);
+    s.results_pending = false;
   }
 }
 

@@ -1,6 +1,6 @@
 // The web platform's process-wide state: the console the page shows, the key mapper that
-// turns the page's keyboard events into key records, and what waits to be shown beside the
-// screen.
+// turns the page's keyboard events into key records, and the results that wait to be shown
+// beside the screen.
 #pragma once
 
 #include <string>
@@ -12,8 +12,8 @@ namespace platform::web {
 
 struct WebState : presented::PresentedConsole {
   KeyMapper keys;
-  std::string beside_screen;  // SVG for the next presentation to show
-  bool beside_screen_pending = false;
+  std::string results;  // the JSON document for the next presentation to show
+  bool results_pending = false;
 };
 
 WebState& State();

@@ -1,18 +1,28 @@
-// Contrast and the automatic audit, on a desktop and on a phone, at the first question, with
-// the message box open and at a report with results over their limits: every colour pair the
+// Contrast and the automatic audit, on a desktop and on two phones, at the first question, with
+// the message box open, at a report with results over their limits (with the setup sheet's
+// tables and the buttons that keep the results) and with the link to copy: every colour pair the
 // program shows on the screen and every text of the box at 4.5:1 or more, computed from the
 // page's computed styles; a result over its limit marked otherwise than by colour; and axe-core
 // with the WCAG 2.1 A and AA rules and its best practices: no violation, and no contrast it could
 // not decide.
 //   node audit.mjs SITE_DIR
-import {axeSource, check, contrast, openSite, serve, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
+import {axeSource, check, contrast, openSite, serve, shown, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
 
 const site = process.argv[2];
 const axe = axeSource();
 const VIEWPORTS = [
   {name: 'desktop', width: 1366, height: 768},
   {name: 'phone', width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
+  {
+    name: 'small phone',
+    width: 320,
+    height: 640,
+    deviceScaleFactor: 2,
+    isMobile: true,
+    hasTouch: true
+  },
 ];
+const KEEPING = ['#print', '#copy-link', '#save-drawing', '#speakers table', '#spacings table'];
 const RULES = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'];
 
 // axe decides no contrast inside an SVG picture (a picture may lie under its text): the
@@ -89,7 +99,13 @@ async function visit(browser, url, v) {
   await checkContrast(page, '.row > span', 3, v.name + ', the report');
   await checkOverLimit(page, v.name + ', the report');
   await drawingContrast(page, v.name + ', the drawing');
+  for (const part of KEEPING)
+    check(await shown(page, part), v.name + ': ' + part + ' is not shown');
+  await checkContrast(page, '#sheet th, #sheet td, #sheet p', 1, v.name + ', the sheet');
   await audit(page, v.name + ', the report');
+  await page.click('#copy-link');
+  await waitFor(page, 'the link', () => !document.getElementById('shared').hidden);
+  await audit(page, v.name + ', the link');
   check(page.siteErrors.length === 0, page.siteErrors.join('\n'));
   await page.close();
 }
@@ -102,5 +118,5 @@ withBrowser(async (browser) => {
   } finally {
     await server.close();
   }
-  console.log('audit passed: ' + VIEWPORTS.length + ' viewports, 3 moments each');
+  console.log('audit passed: ' + VIEWPORTS.length + ' viewports, 4 moments each');
 });

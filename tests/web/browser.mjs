@@ -2,6 +2,7 @@
 // test set-up installs outside the repository (the folder in SORVANTA_NODE_MODULES). The site is
 // opened from disk (file://) or from a static server of our own; every wait is for a condition
 // on the page, never for a time.
+import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import {createRequire} from 'node:module';
@@ -178,6 +179,17 @@ export async function typeKeys(page, text) {
   }
 }
 
+// Counts the tones the page plays (window.tonesPlayed), from before the page's own script
+// runs: a setUp for openSite.
+export function countTones() {
+  window.tonesPlayed = 0;
+  const start = OscillatorNode.prototype.start;
+  OscillatorNode.prototype.start = function(...args) {
+    window.tonesPlayed++;
+    return start.apply(this, args);
+  };
+}
+
 // Whether the element `selector` is shown (present, and not hidden by any rule).
 export function shown(page, selector) {
   return page.$eval(selector, (e) => e.getClientRects().length > 0);
@@ -232,5 +244,27 @@ export function axeSource() {
   const file = path.join(process.env.SORVANTA_NODE_MODULES || '', 'axe-core', 'axe.min.js');
   if (fs.existsSync(file)) return fs.readFileSync(file, 'utf8');
   console.log((process.env.SORVANTA_REQUIRE_BROWSER ? 'FAIL' : 'skipped') + ': needs axe-core');
+  process.exit(process.env.SORVANTA_REQUIRE_BROWSER ? 1 : SKIPPED);
+}
+
+// The results document the web program sends the page for six answers, printed by the tests'
+// tool (tests/web/results_document_tool.cpp) run under node: the program's own texts.
+export function resultsDocument(tool, answers) {
+  return JSON.parse(
+      execFileSync(process.execPath, ['--no-experimental-fetch', tool, ...answers]).toString());
+}
+
+// Waits for the results beside the screen: the drawing, the sheet and the buttons that keep them.
+export function waitForResults(page) {
+  return waitFor(
+      page, 'the results beside the screen', () => !document.getElementById('beside').hidden);
+}
+
+// Whether a program that Chromium's tests need is installed (poppler's pdftoppm, say); without
+// it the test is skipped, or fails where SORVANTA_REQUIRE_BROWSER is set.
+export function requireProgram(file, why) {
+  if (fs.existsSync(file)) return;
+  console.log(
+      (process.env.SORVANTA_REQUIRE_BROWSER ? 'FAIL' : 'skipped') + ': needs ' + file + ' ' + why);
   process.exit(process.env.SORVANTA_REQUIRE_BROWSER ? 1 : SKIPPED);
 }

@@ -1,27 +1,17 @@
-// The whole dialogs of the table (tests/dialog/dialog_cases.cpp, printed by dialog_table) typed into the
-// program's site in headless Chromium as real key presses: every message box checked and closed
-// (Enter, Space, Escape and a click in turn), every cell and colour of the final screen checked
-// against the memory platform's expectations, the drawing beside the screen, then the final key
-// and exit code 0. The cases alternate between the site opened from disk and from a server.
+// The whole dialogs of the table (tests/dialog/dialog_cases.cpp, printed by dialog_table) typed
+// into the program's site in headless Chromium as real key presses: every message box checked and
+// closed (Enter, Space, Escape and a click in turn), every cell and colour of the final screen
+// checked against the memory platform's expectations, the drawing beside the screen, then the final
+// key and exit code 0. The cases alternate between the site opened from disk and from a server.
 //   node dialogs.mjs SITE_DIR DIALOG_TABLE_JS
 import {execFileSync} from 'node:child_process';
 
-import {check, fileUrl, openSite, serve, shown, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
+import {check, countTones, fileUrl, openSite, serve, shown, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
 
 const [site, tableProgram] = process.argv.slice(2);
 const table = JSON.parse(
     execFileSync(process.execPath, ['--no-experimental-fetch', tableProgram]).toString());
 const CLOSERS = ['Enter', 'Space', 'Escape', 'click'];
-
-// Counts the tones the page plays, from before the page's own script runs.
-function countTones() {
-  window.tonesPlayed = 0;
-  const start = OscillatorNode.prototype.start;
-  OscillatorNode.prototype.start = function(...args) {
-    window.tonesPlayed++;
-    return start.apply(this, args);
-  };
-}
 
 async function closeBox(page, message, nth) {
   await waitFor(page, 'the message box', () => document.getElementById('box').open);
