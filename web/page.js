@@ -542,10 +542,23 @@ function showDrawing(svgText) {
   const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
   if (parsed.documentElement.nodeName !== 'svg') return;
   const svg = document.importNode(parsed.documentElement, true);
+  keepLabelsReadable(svg);
   const printed = reading.printed.filter((row) => row.paired);
   describe(svg, printed);
   listResults(printed);
   drawing.replaceChildren(svg);
+}
+
+// The drawing scales to the width it is given, down to the width at which its labels are
+// LEAST_LABEL_PX; narrower than that its frame scrolls sideways instead.
+const LEAST_LABEL_PX = 11;
+
+function keepLabelsReadable(svg) {
+  const width = svg.viewBox.baseVal.width;
+  const labels = parseFloat(svg.getAttribute('font-size'));
+  if (width > 0 && labels > 0) {
+    svg.style.minWidth = Math.ceil(width * LEAST_LABEL_PX / labels) + 'px';
+  }
 }
 
 // ---- The setup sheet -------------------------------------------------------------------
@@ -606,14 +619,28 @@ function showResults(json) {
   keep.hidden = false;
   document.body.classList.add('drawn');
   run.replay = [];
+  showAddress(linkTo(kept.answers));
+}
+
+// The address bar holds the answers of the results shown, so that a reload or a bookmark gives
+// them again; a new run drops them. Where the browser refuses (some open files from disk), the
+// address stays as it was.
+function showAddress(address) {
+  try {
+    history.replaceState(null, '', address);
+  } catch (error) {
+    // Copy link still gives the answers.
+  }
 }
 
 // ---- Keeping the results: printed, as a link, the drawing as a file --------------------
 
-// The page's own address with the answers, as the program stored them, in order.
+// The page's own address, its other parameters kept, with the answers as the program stored them,
+// in order.
 function linkTo(answers) {
   const url = new URL(location.href);
-  const query = new URLSearchParams();
+  const query = new URLSearchParams(url.search);
+  query.delete(ANSWER);
   for (const answer of answers) query.append(ANSWER, answer);
   url.search = query.toString();
   url.hash = '';
@@ -790,7 +817,10 @@ boxOk.addEventListener('click', () => {
 });
 box.addEventListener('cancel', (e) => e.preventDefault());
 // Start again: a new run, which replays nothing.
-restart.addEventListener('click', () => start([]));
+restart.addEventListener('click', () => {
+  showAddress(linkTo([]));
+  start([]);
+});
 document.getElementById('print').addEventListener('click', () => window.print());
 document.getElementById('copy-link').addEventListener('click', copyLink);
 document.getElementById('save-drawing').addEventListener('click', saveDrawing);

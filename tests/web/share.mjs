@@ -4,7 +4,8 @@
 // the same final cells, with no message box on the way. A link with a rejected answer stops
 // with the box open and nothing typed behind it. Links with odd answers (markup, a long one,
 // control characters, line ends, other scripts, more than six, none) type what they hold and
-// leave the page whole. Start again after a link types nothing.
+// leave the page whole. Once the results show, the address bar holds the link; Start again after
+// a link types nothing and takes the answers out of the address.
 //   node share.mjs SITE_DIR DIALOG_TABLE_JS
 import {execFileSync} from 'node:child_process';
 
@@ -100,6 +101,8 @@ async function sharedDialog(browser, url, c, clipboard) {
   const base = await typed.evaluate(() => location.href.split(/[?#]/)[0]);
   const answers = new URL(link).searchParams.getAll('answer');
   check(answers.length === 6 && link === base + query(answers), 'the link is ' + link);
+  // The address bar holds the plan too, so that a reload or a bookmark gives it again.
+  check(await typed.evaluate(() => location.href) === link, 'the address is not the link');
   const byHand = await cellsOf(typed);
   const opened = await openSite(browser, link, '', countTones);
   await waitForEnd(opened);
@@ -221,6 +224,9 @@ async function startAgain(page) {
   check(
       row.slice(VALUE_COLUMN - 1).trim() === '',
       'Start again typed ' + row.slice(VALUE_COLUMN - 1));
+  check(
+      await page.evaluate(() => !new URL(location.href).searchParams.has('answer')),
+      'Start again left the answers in the address');
 }
 
 withBrowser(async (browser) => {
