@@ -9,6 +9,8 @@
 
 #include "app/answers.h"
 #include "app/geometry.h"
+#include "app/setup_sheet.h"
+#include "app/setup_sheet_text.h"
 #include "bench/ratio_reporter.h"
 #include "extended/c_library.h"
 #include "extended/extended.h"
@@ -78,6 +80,23 @@ void Layout(benchmark::State& state, app::Answers answers) {
   }
 }
 
+// The setup sheet from a computed layout: its figures alone, and with all its text.
+void Sheet(benchmark::State& state, app::Answers answers) {
+  const app::Layout layout = app::ComputeLayout(answers);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(layout);
+    benchmark::DoNotOptimize(app::ComputeSetupSheet(layout));
+  }
+}
+
+void SheetText(benchmark::State& state, app::Answers answers) {
+  const app::Layout layout = app::ComputeLayout(answers);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(layout);
+    benchmark::DoNotOptimize(app::PlainText(app::SheetText(app::ComputeSetupSheet(layout))));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +136,10 @@ int main(int argc, char** argv) {
                                app::Answers{"5", "4", "N", "6", "0.5", "110"});
   benchmark::RegisterBenchmark("layout/3 2 Y 4 0.5 120", Layout,
                                app::Answers{"3", "2", "Y", "4", "0.5", "120"});
+  benchmark::RegisterBenchmark("sheet/5 4 N 6 0.5 110", Sheet,
+                               app::Answers{"5", "4", "N", "6", "0.5", "110"});
+  benchmark::RegisterBenchmark("sheet text/5 4 N 6 0.5 110", SheetText,
+                               app::Answers{"5", "4", "N", "6", "0.5", "110"});
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
