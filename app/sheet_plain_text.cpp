@@ -11,13 +11,16 @@ namespace {
 constexpr std::size_t kMargin = 3;
 constexpr std::size_t kGap = 2;
 constexpr std::size_t kWidth = kSheetColumns;
+// Running text stops short of the full width, so that the sheet quoted with an indent (the
+// manual page's example, a reply in an e-mail) still fits on 80 columns.
+constexpr std::size_t kTextWidth = kWidth - 4;
 
 using Lines = std::vector<std::string>;
 using Rows = std::vector<std::vector<std::string>>;
 
 // Words over as many lines as they need; a word longer than a line is cut.
 void Wrap(std::string_view text, std::size_t indent, Lines& lines) {
-  const std::size_t room = kWidth - indent;
+  const std::size_t room = kTextWidth - indent;
   std::string line;
   const auto flush = [&] {
     if (!line.empty()) lines.push_back(std::string(indent, ' ') + line);

@@ -29,6 +29,9 @@ grep -q '^ *sorvanta - surround loudspeaker placement planner$' "$work/text" ||
 for section in NAME SYNOPSIS DESCRIPTION KEYS "EXIT STATUS" ENVIRONMENT EXAMPLES "SEE ALSO"; do
   grep -qx "$section" "$work/text" || fail "no section $section"
 done
+# Examples are set unfilled, so nothing would break a line that is too long for the terminal.
+LC_ALL=C MANWIDTH=80 man -l "$page" 2>/dev/null | awk 'length($0) > 80 { print; bad = 1 }
+  END { exit bad }' >"$work/wide" || fail "lines wider than 80 columns: $(cat "$work/wide")"
 
 # The example sheet, line by line without its indents, where the page shows it: hyphens as
 # ASCII, lines unbroken.
