@@ -2,52 +2,10 @@
 
 #include <string_view>
 
+#include "unicode/utf8.h"
+
 namespace drawing {
 namespace {
-
-struct CodePoint {
-  char32_t value;
-  std::size_t length;  // bytes
-};
-
-// The character that starts at byte `i`; a byte that starts no well-formed UTF-8 sequence is
-// one U+FFFD.
-CodePoint Decode(const std::string& utf8, std::size_t i) {
-  constexpr CodePoint kBad{0xFFFD, 1};
-  const auto byte = [&](std::size_t j) { return static_cast<unsigned char>(utf8[j]); };
-  const unsigned lead = byte(i);
-  if (lead < 0x80) return {lead, 1};
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-  if (length == 0 || lead > 0xF4 || i + length > utf8.size()) return kBad;
-  char32_t value = lead & (0x7Fu >> length);
-  for (std::size_t j = 1; j < length; ++j) {
-    if ((byte(i + j) & 0xC0) != 0x80) return kBad;
-    value = value << 6 | (byte(i + j) & 0x3Fu);
-  }
-  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (value < kLeast[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-    return kBad;
-  return {value, length};
-}
-
-void Encode(char32_t c, std::string& out) {
-  const auto put = [&](char32_t bits) { out += static_cast<char>(bits); };
-  if (c < 0x80) {
-    put(c);
-  } else if (c < 0x800) {
-    put(0xC0 | c >> 6);
-    put(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    put(0xE0 | c >> 12);
-    put(0x80 | (c >> 6 & 0x3F));
-    put(0x80 | (c & 0x3F));
-  } else {
-    put(0xF0 | c >> 18);
-    put(0x80 | (c >> 12 & 0x3F));
-    put(0x80 | (c >> 6 & 0x3F));
-    put(0x80 | (c & 0x3F));
-  }
-}
 
 // A character's advance, in ems, at least its advance in DejaVu Sans and Verdana; every
 // character beyond ASCII as wide as a wide ideograph or emoji.
@@ -66,17 +24,17 @@ double Ems(char32_t c) {
 }  // namespace
 
 std::string Quoted(const std::string& answer, std::size_t most) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < answer.size(); i += Decode(answer, i).length) ++characters;
-  const bool cut = characters > most;
-  std::string out;
-  std::size_t i = 0;
-  for (std::size_t kept = 0; kept < (cut ? most - 3 : characters); ++kept) {
-    const CodePoint c = Decode(answer, i);
-    i += c.length;
+  std::vector<std::string_view> characters;
+  for (std::string_view rest = answer; !rest.empty();) {
+    const unicode::Character c = unicode::FirstCharacter(rest);
     const bool control = c.value < 0x20 || (c.value >= 0x7F && c.value < 0xA0);
-    Encode(control || c.value == 0xFFFE || c.value == 0xFFFF ? 0xFFFD : c.value, out);
+    const bool kept = c.well_formed && !control && c.value != 0xFFFE && c.value != 0xFFFF;
+    characters.push_back(kept ? rest.substr(0, c.length) : unicode::kReplacementUtf8);
+    rest.remove_prefix(c.length);
   }
+  const bool cut = characters.size() > most;
+  std::string out;
+  for (std::size_t i = 0; i < (cut ? most - 3 : characters.size()); ++i) out += characters[i];
   return cut ? out + "..." : out;
 }
 
@@ -105,10 +63,10 @@ std::string Escaped(const std::string& utf8) {
 
 double TextWidth(const std::string& utf8) {
   double ems = 0;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const CodePoint c = Decode(utf8, i);
+  for (std::string_view rest = utf8; !rest.empty();) {
+    const unicode::Character c = unicode::FirstCharacter(rest);
     ems += Ems(c.value);
-    i += c.length;
+    rest.remove_prefix(c.length);
   }
   return ems * kFontSize;
 }
