@@ -11,8 +11,8 @@
 #include "app/geometry.h"
 #include "app/setup_sheet.h"
 #include "app/setup_sheet_text.h"
+#include "bench/c_library.h"
 #include "bench/ratio_reporter.h"
-#include "extended/c_library.h"
 #include "extended/extended.h"
 #include "numtext/numtext.h"
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstddef>
 
+#include "bench/c_library.h"
 #include "bench/ratio_reporter.h"
-#include "extended/c_library.h"
 #include "extended/extended.h"
 #include "extended/sin_cos_kernel.h"
 

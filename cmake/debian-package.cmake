@@ -2,7 +2,6 @@
 # Debian policy has them (manual page, read-me and changelog compressed with gzip -9n, the
 # licence as a machine-readable copyright file). Its dependencies are read from the binary by
 # dpkg-shlibdeps.
-set(SORVANTA_DEB_PACKAGE ON)
 set(debian_source ${PROJECT_SOURCE_DIR}/packaging/debian)
 set(debian_docs ${PROJECT_BINARY_DIR}/debian)
 
@@ -48,7 +47,8 @@ configure_file(${debian_source}/copyright.in ${debian_docs}/copyright @ONLY)
 find_program(SORVANTA_GZIP gzip REQUIRED)
 set(compressed_docs "")
 # Without a name or a time stamp in the header, so the same sources give the same package.
-foreach(document IN ITEMS ${SORVANTA_MANUAL_PAGE} ${PROJECT_SOURCE_DIR}/README.md
+get_target_property(manual_page sorvanta_manual_page MANUAL_PAGE)
+foreach(document IN ITEMS ${manual_page} ${PROJECT_SOURCE_DIR}/README.md
                           ${debian_source}/changelog)
   get_filename_component(name ${document} NAME)
   add_custom_command(

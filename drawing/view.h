@@ -7,6 +7,18 @@
 #include <string>
 #include <vector>
 
+// The compiler checks a printf-like call's arguments against its format where it can (GCC,
+// Clang); elsewhere (MSVC) the call is left as it is.
+#if defined(__has_attribute)
+#if __has_attribute(format)
+#define SORVANTA_PRINTF_LIKE(format_index, first_argument) \
+  __attribute__((format(printf, format_index, first_argument)))
+#endif
+#endif
+#ifndef SORVANTA_PRINTF_LIKE
+#define SORVANTA_PRINTF_LIKE(format_index, first_argument)
+#endif
+
 namespace drawing {
 
 // The room kept clear around every text.
@@ -62,7 +74,7 @@ class Svg {
  public:
   std::string& text() { return out_; }
   const std::string& text() const { return out_; }
-  void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  void Printf(const char* format, ...) SORVANTA_PRINTF_LIKE(2, 3);
   void Write(const Text& text);
 
  private:

@@ -2,7 +2,6 @@
 #include <cstddef>
 #include <string>
 
-#include "numtext/mask.h"
 #include "numtext/numtext.h"
 #include "numtext/rounded_digits.h"
 
@@ -26,7 +25,19 @@ class Sink {
   std::size_t size_ = 0;
 };
 
-// The number part of a section's text: sign, integer digits, point, fraction, exponent.
+// What a mask asks of the number. The plain rendering of the empty mask also leaves out
+// trailing fraction zeros, and its point with them, and takes the exponent form d.dddE+x.
+struct Shape {
+  bool has_number = false;          // a digit place or a point
+  std::size_t integer_zeros = 0;    // the least number of integer digits
+  std::size_t fraction_places = 0;  // the value is rounded to these
+  std::size_t fraction_zeros = 0;   // fraction digits shown even when trailing zeros
+  bool point = false;
+  bool point_optional = false;  // the point only shows with fraction digits after it
+  bool exponent = false;
+};
+
+// The number as printed: sign, integer digits, point, fraction, exponent.
 struct NumberLayout {
   RoundedDigits digits;
   int front = -1;                  // a digit put in front of the kept digits (0 or 1), or none
@@ -34,7 +45,6 @@ struct NumberLayout {
   std::size_t width = 0;           // integer digits after padding
   std::size_t fraction = 0;        // fraction digits shown
   bool point = false;
-  bool grouping = false;
   bool negative = false;
   bool exponent = false;
   long long exponent_value = 0;
@@ -49,21 +59,56 @@ bool IsZero(const DigitRendering& r) {
   return r.digits[0] == '0';
 }
 
-// Trailing zeros at "#" places are not shown.
-std::size_t ShownFraction(const NumberLayout& n, const MaskSection& s) {
+// Digit places "0" and the first point; every other character is left out.
+Shape ReadMask(std::string_view mask) {
+  Shape s;
+  for (const char c : mask) {
+    if (c == '0') {
+      if (s.point) {
+        s.fraction_zeros = ++s.fraction_places;
+      } else {
+        ++s.integer_zeros;
+      }
+      s.has_number = true;
+    } else if (c == '.') {
+      s.point = true;
+      s.has_number = true;
+    }
+  }
+  return s;
+}
+
+// The empty mask's, which only the same-numbers listing asks for: every significant digit,
+// without trailing zeros, fixed from 0.001 to below 10^18 and in exponent form elsewhere.
+Shape PlainShape(const DigitRendering& r) {
+  Shape s;
+  s.has_number = true;
+  s.integer_zeros = 1;
+  s.point = true;
+  s.point_optional = true;
+  if (r.exponent >= -2 && r.exponent <= 18) {
+    s.fraction_places = static_cast<std::size_t>(18 - r.exponent);
+  } else {
+    s.fraction_places = 17;
+    s.exponent = true;
+  }
+  return s;
+}
+
+// Trailing zeros beyond the shape's fraction zeros are not shown.
+std::size_t ShownFraction(const NumberLayout& n, const Shape& s) {
   std::size_t shown = s.fraction_places;
   while (shown > s.fraction_zeros && n.Digit(n.integer_digits + shown - 1) == 0) --shown;
   return shown;
 }
 
-void Finish(NumberLayout& n, const MaskSection& s) {
+void Finish(NumberLayout& n, const Shape& s) {
   n.width = std::max(n.integer_digits, s.integer_zeros);
   n.fraction = ShownFraction(n, s);
   n.point = s.point && !(s.point_optional && n.fraction == 0);
-  n.grouping = s.grouping && !s.exponent;
 }
 
-NumberLayout FixedLayout(const DigitRendering& r, const MaskSection& s, bool show_sign) {
+NumberLayout FixedLayout(const DigitRendering& r, const Shape& s) {
   const std::size_t integer = r.exponent > 0 ? static_cast<std::size_t>(r.exponent) : 0;
   const std::size_t lead = r.exponent < 0 ? static_cast<std::size_t>(-r.exponent) : 0;
   NumberLayout n{RoundedDigits(r, lead, integer + s.fraction_places)};
@@ -75,32 +120,26 @@ NumberLayout FixedLayout(const DigitRendering& r, const MaskSection& s, bool sho
   }
   if (n.front >= 0) ++n.integer_digits;
   const bool rounded_to_zero = s.fraction_places == 0 && integer == 0 && n.front == 0;
-  n.negative = show_sign && r.negative && !rounded_to_zero;
+  n.negative = r.negative && !rounded_to_zero;
   Finish(n, s);
   return n;
 }
 
-NumberLayout ExponentLayout(const DigitRendering& r, const MaskSection& s, bool show_sign) {
-  const std::size_t integer = std::max<std::size_t>(s.integer_places, 1);
-  NumberLayout n{RoundedDigits(r, 0, integer + s.fraction_places)};
-  n.integer_digits = integer;
+// One integer digit, the fraction, and the exponent with its sign.
+NumberLayout ExponentLayout(const DigitRendering& r, const Shape& s) {
+  NumberLayout n{RoundedDigits(r, 0, 1 + s.fraction_places)};
+  n.integer_digits = 1;
   n.exponent = true;
-  if (!IsZero(r)) {
-    n.exponent_value = r.exponent - static_cast<long long>(integer) + (n.digits.CarryOut() ? 1 : 0);
-  }
+  if (!IsZero(r)) n.exponent_value = r.exponent - 1 + (n.digits.CarryOut() ? 1 : 0);
   if (n.digits.CarryOut()) n.front = 1;
-  n.negative = show_sign && r.negative;
+  n.negative = r.negative;
   Finish(n, s);
   return n;
 }
 
-void PutExponent(const NumberLayout& n, const MaskSection& s, Sink& out) {
-  out.Put(s.exponent_letter);
-  if (n.exponent_value < 0) {
-    out.Put('-');
-  } else if (s.exponent_plus) {
-    out.Put('+');
-  }
+void PutExponent(const NumberLayout& n, Sink& out) {
+  out.Put('E');
+  out.Put(n.exponent_value < 0 ? '-' : '+');
   char digits[24];
   int count = 0;
   for (auto v = static_cast<unsigned long long>(n.exponent_value < 0 ? -n.exponent_value
@@ -108,93 +147,40 @@ void PutExponent(const NumberLayout& n, const MaskSection& s, Sink& out) {
        v != 0 || count == 0; v /= 10) {
     digits[count++] = static_cast<char>('0' + v % 10);
   }
-  for (std::size_t i = static_cast<std::size_t>(count); i < s.exponent_zeros; ++i) out.Put('0');
   while (count > 0) out.Put(digits[--count]);
 }
 
-void PutNumber(const NumberLayout& n, const MaskSection& s, Sink& out) {
+void PutNumber(const NumberLayout& n, Sink& out) {
   if (n.negative) out.Put('-');
   const std::size_t pad = n.width - n.integer_digits;
   for (std::size_t i = 0; i < n.width; ++i) {
-    if (n.grouping && i > 0 && (n.width - i) % 3 == 0) out.Put(',');
     out.Put(i < pad ? '0' : static_cast<char>('0' + n.Digit(i - pad)));
   }
   if (n.point) out.Put('.');
   for (std::size_t i = 0; i < n.fraction; ++i) {
     out.Put(static_cast<char>('0' + n.Digit(n.integer_digits + i)));
   }
-  if (n.exponent) PutExponent(n, s, out);
+  if (n.exponent) PutExponent(n, out);
 }
 
-void PutText(const MaskSection& s, bool in_front, Sink& out) {
-  if (!s.has_text) return;
-  MaskTokenizer tokens(s.text);
-  MaskToken t{};
-  while (tokens.Next(t)) {
-    const bool copied = t.kind == MaskTokenKind::kText || t.kind == MaskTokenKind::kPercent;
-    if (copied && (t.at < s.number_begin) == in_front) out.Put(t.c);
-  }
-}
-
-void Put(const MaskSection& s, const NumberLayout* n, Sink& out) {
-  PutText(s, true, out);
-  if (n != nullptr) PutNumber(*n, s, out);
-  PutText(s, false, out);
-}
-
-std::string Text(const MaskSection& s, const NumberLayout* n) {
+std::string Render(const DigitRendering& r, const Shape& s) {
+  if (!s.has_number) return {};
+  const NumberLayout n = s.exponent ? ExponentLayout(r, s) : FixedLayout(r, s);
   char work[128];
   Sink first(work, sizeof work);
-  Put(s, n, first);
+  PutNumber(n, first);
   if (first.Size() <= sizeof work) return std::string(work, first.Size());
   std::string text(first.Size(), '\0');
   Sink second(text.data(), text.size());
-  Put(s, n, second);
+  PutNumber(n, second);
   return text;
-}
-
-// Every significant digit, without trailing zeros: fixed from 0.001 to below 10^18, exponent
-// form elsewhere.
-MaskSection PlainSection(const DigitRendering& r) {
-  MaskSection s;
-  s.has_number = true;
-  s.integer_places = 1;
-  s.integer_zeros = 1;
-  s.point = true;
-  s.point_optional = true;
-  if (r.exponent >= -2 && r.exponent <= 18) {
-    s.fraction_places = static_cast<std::size_t>(18 - r.exponent);
-  } else {
-    s.fraction_places = 17;
-    s.exponent = true;
-    s.exponent_plus = true;
-  }
-  return s;
-}
-
-std::string Render(const DigitRendering& r, const MaskSection& s, bool show_sign) {
-  if (!s.has_number) return Text(s, nullptr);
-  const NumberLayout n =
-      s.exponent ? ExponentLayout(r, s, show_sign) : FixedLayout(r, s, show_sign);
-  return Text(s, &n);
 }
 
 }  // namespace
 
 std::string FormatNumber(Extended x, std::string_view mask) {
   const DigitRendering r = DecimalDigits(x);
-  if (mask.empty()) return Render(r, PlainSection(r), true);
-  const MaskSections sections = SplitMask(mask);
-  int chosen = 0;
-  if (IsZero(r)) {
-    if (sections.count == 3) chosen = 2;
-  } else if (r.negative && sections.count >= 2) {
-    chosen = 1;
-  }
-  const MaskSection s = ReadSection(sections.text[chosen]);
-  const bool show_sign = chosen == 0;
-  if (!s.percent) return Render(r, s, show_sign);
-  return Render(DecimalDigits(x * 100), s, show_sign);
+  return Render(r, mask.empty() ? PlainShape(r) : ReadMask(mask));
 }
 
 }  // namespace numtext

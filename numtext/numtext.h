@@ -1,40 +1,17 @@
 // Number text: reading a number from a typed answer, and printing a number under a mask.
 //
-// The mask language of FormatNumber
-// ---------------------------------
-// A mask is read left to right. Its characters mean:
-//   0      a digit place; integer places pad the integer part with leading "0" up to their count,
-//          fraction places always show a digit.
-//   #      a digit place that pads nothing: in the integer part it only widens the mask, in the
-//          fraction it shows a digit only when that digit, or a later shown one, is not a trailing
-//          "0". The value is rounded to all fraction places, "0" and "#" alike.
-//   .      the first one is the decimal point, printed whenever the section has one; later ones
-//          are copied.
-//   ,      before the point (and before an exponent): group the integer digits by three with ",".
-//          After the point it is left out.
-//   %      the value is multiplied by 100 (once per section, however many "%" it has) and the
-//          "%" is copied where it stands.
-//   E+ E- e+ e-   exponent form (once per section; a later one is copied as text). The digit
-//          places after it give the exponent, which has at least as many digits as it has "0"
-//          places and at least one; "+" shows the exponent's sign always, "-" only when negative.
-//          The number then has exactly max(1, integer places) integer digits.
-//   "text" copied without the quotes (an unclosed quote runs to the end of the section).
-//   \c     the character c is copied (a trailing "\" is left out).
-//   *c     a fill with c: there is no field width to fill, so both characters are left out.
-//   - + ( ) $ blank   copied.
-//   ;      separates up to three sections: the first for positive values, the second for
-//          negative ones (printed without their "-"), the third for zero (exact zero, negative
-//          zero, a NaN and values below the smallest normal extended). A missing section falls
-//          back to the first; a further ";" and all after it are left out.
-//   Every other character is left out.
-// Copied text before the section's first digit place, point or exponent is printed in front of
-// the number; all other copied text is printed after it, in mask order. A negative value in the
-// first section gets a "-" directly in front of its first digit. A section without a digit place
-// or point prints only its text. The number is rounded on its 18-digit rendering, ties to the even
-// digit; integer digits are never cut. The integer part is at least "0", so ".00" and "#.##" print
-// 0.5 as "0.50" and "0.5".
-// An empty mask gives a plain rendering: all 18 significant digits with trailing zeros removed,
-// in fixed form for values from 0.001 to below 10^18 and as d.dddE+x otherwise ("0" for zero).
+// The mask of FormatNumber
+// ------------------------
+// A mask is digit places "0" with a decimal point among them, as the program's "0.00", "00.00"
+// and "0.0". Integer places pad the integer part with leading "0" up to their count; the integer
+// part is at least "0" and its digits are never cut. Fraction places always show a digit: the
+// number is rounded to them on its 18-digit rendering, ties to the even digit. A negative value
+// has a "-" in front of its digits, unless the mask has no fraction place and the value rounds
+// to 0. Every other character, a second point among them, is left out; a mask with neither a
+// digit place nor a point prints nothing.
+// The empty mask gives a plain rendering, for the same-numbers listing, which shows every value to
+// all its digits: the 18 significant digits with trailing zeros removed, in fixed form for values
+// from 0.001 to below 10^18 and as d.dddE+x otherwise ("0" for zero).
 // No mask fails and no mask makes FormatNumber write outside its result, whatever its length.
 #pragma once
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "extended/operation_table.h"
+#include "x87/operation_table.h"
 
 namespace extended::mpfr_reference {
 

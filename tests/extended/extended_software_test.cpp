@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "extended/extended.h"
-#include "extended/operation_table.h"
 #include "extended/rounding.h"
 #include "extended/software.h"
+#include "x87/operation_table.h"
 #if SORVANTA_TEST_X87
-#include "extended/x87.h"
+#include "x87/x87.h"
 #endif
 #if SORVANTA_TEST_MPFR
 #include "tests/extended/extended_mpfr.h"

@@ -1,5 +1,5 @@
 // Writes the bits of 2/pi and pi/4 that sine and cosine reduce their arguments with:
-//   build/tests/extended/extended_trig_tables_write > extended/trig_tables.h
+//   build/default/tests/extended/extended_trig_tables_write > extended/trig_tables.h
 // The words go out in the layout clang-format gives them, so the file is committed as written.
 #include <cstdio>
 #include <vector>
@@ -32,7 +32,8 @@ int main() {
   std::printf(
       "// The bits of 2/pi and pi/4 after the binary point, 64 to a word, the most significant\n"
       "// word first: word w holds bits 64w+1 to 64w+64. Written by\n"
-      "// tests/extended/extended_trig_tables_write.cpp with MPFR; a test holds them against MPFR again.\n"
+      "// tests/extended/extended_trig_tables_write.cpp with MPFR; a test holds them against MPFR "
+      "again.\n"
       "#pragma once\n\n#include <cstdint>\n\nnamespace extended::tables {\n\n");
   if (!Write("kTwoOverPi", reference::TrigConstant::kTwoOverPi, kTwoOverPiWords)) return 1;
   std::printf("\n");

@@ -1,27 +1,41 @@
 #!/usr/bin/env python3
 """The house plan against the house: the rooms table in README.md's Development section, the
-folders of the tree, the program build's own dependency graph and the sources' includes.
+folders of the tree, the program builds' own dependency graphs and target sources, and the
+sources' includes.
 
   house_test.py SOURCE_DIR [CMAKE]
 
-Configures the program build (no tests) in a temporary folder with CMake's file API and
---graphviz, then checks that
+Configures the program build (no tests) for each shipped program, the console program natively,
+the Windows program and the web site with the toolchains of their presets, each in a temporary
+folder with CMake's file API and --graphviz, then checks that
   - every folder at the top of the tree has its row in the table, and every row its folder;
-  - every dependency between the build's targets is an arrow of the table (or stays in one
+  - every dependency between a build's targets is an arrow of the table (or stays in one
     folder), and every arrow of the table between rooms that build code is one of them;
   - every include of a target's sources names a header of its own folder or of a target it
     links, and of an interface target (the seam) only the headers it lists;
-  - no program links two platforms.
+  - no program links two platforms;
+  - every source file of the rooms that hold the program (the memory platform, the tests' side of
+    the seam, aside) is compiled into one of the shipped programs.
+A build whose compiler is not installed is left out, and the test then ends as skipped (77).
 """
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
 
 SOURCE = os.path.abspath(sys.argv[1])
 CMAKE = sys.argv[2] if len(sys.argv) > 2 else 'cmake'
+# The shipped programs' builds: the configure preset whose toolchain each takes (none: the
+# machine's own compiler) and the compiler that toolchain names.
+BUILDS = [('console program', None, None), ('Windows program', 'mingw',
+                                             'x86_64-w64-mingw32-g++-posix'),
+          ('web site', 'web', 'em++')]
+PROGRAM_ROOMS = ['extended', 'numtext', 'app', 'console', 'winsvc', 'platform', 'drawing',
+                 'unicode', 'web']
+TESTS_SIDE = 'platform/memory/'
 faults = []
 
 
@@ -39,26 +53,42 @@ def rooms_table():
     return rows
 
 
-def configure(build):
+def toolchain(preset):
+    presets = json.load(open(os.path.join(SOURCE, 'CMakePresets.json')))
+    for entry in presets['configurePresets']:
+        if entry['name'] == preset:
+            return entry['toolchainFile'].replace('${sourceDir}', SOURCE)
+    raise KeyError(preset)
+
+
+def configure(build, preset):
     query = os.path.join(build, '.cmake', 'api', 'v1', 'query')
     os.makedirs(query)
     open(os.path.join(query, 'codemodel-v2'), 'w').close()
+    options = ['-DCMAKE_TOOLCHAIN_FILE=' + toolchain(preset)] if preset else []
+    environment = dict(os.environ)
+    environment.setdefault('NODE_PATH', '/usr/share/nodejs')  # emscripten's own modules
     subprocess.run([CMAKE, '-S', SOURCE, '-B', build, '-DSORVANTA_TESTS=OFF',
-                    '-DCMAKE_BUILD_TYPE=Release', '--graphviz=' + os.path.join(build, 'g.dot')],
-                   check=True, stdout=subprocess.DEVNULL)
+                    '-DCMAKE_BUILD_TYPE=Release', '--graphviz=' + os.path.join(build, 'g.dot')]
+                   + options, check=True, stdout=subprocess.DEVNULL, env=environment)
 
 
 def targets(build):
-    """{name: {'folder', 'sources', 'kind'}} of the build's own targets, interface ones too."""
+    """{name: {'folder', 'sources', 'kind', 'needs'}} of the build's own targets, interface ones
+    too; 'needs' are the targets it is built from (its link dependencies, and for a site the
+    programs that write it)."""
     reply = os.path.join(build, '.cmake', 'api', 'v1', 'reply')
     index = [f for f in os.listdir(reply) if f.startswith('codemodel-v2-')][0]
     model = json.load(open(os.path.join(reply, index)))
-    found = {}
+    found, names = {}, {}
     for entry in model['configurations'][0]['targets']:
         t = json.load(open(os.path.join(reply, entry['jsonFile'])))
         sources = [s['path'] for s in t.get('sources', []) if not os.path.isabs(s['path'])]
+        names[t['id']] = t['name']
         found[t['name']] = {'folder': t['paths']['source'].split('/')[0], 'sources': sources,
-                            'kind': t['type']}
+                            'kind': t['type'], 'needs': [d['id'] for d in t.get('dependencies', [])]}
+    for t in found.values():
+        t['needs'] = {names[i] for i in t['needs']}
     # The file API of this CMake leaves interface libraries out: their folder and header set
     # come from the CMakeLists that declares them.
     for folder, _, files in os.walk(SOURCE):
@@ -69,7 +99,8 @@ def targets(build):
             listed = re.search(name + r' INTERFACE FILE_SET HEADERS[^)]*FILES([^)]*)\)', text)
             rel = os.path.relpath(folder, SOURCE)
             headers = [os.path.join(rel, h) for h in listed.group(1).split()] if listed else []
-            found[name] = {'folder': rel.split('/')[0], 'sources': headers, 'kind': 'INTERFACE'}
+            found[name] = {'folder': rel.split('/')[0], 'sources': headers, 'kind': 'INTERFACE',
+                           'needs': set()}
     return found
 
 
@@ -97,25 +128,51 @@ def check_folders(rows):
         faults.append(f'the rooms table names {extra}/, which the tree does not have')
 
 
-def check_graph(rows, known, graph):
-    used = set()
+def check_graph(rows, known, graph, used):
+    """Adds the build's arrows between rooms to `used`; the project's flags, at the top of the
+    tree, are no room's."""
     for a, b in sorted(graph):
         fa, fb = known[a]['folder'], known[b]['folder']
-        if fa == fb:
+        if fa == fb or fb == '.':
             continue
         used.add((fa, fb))
         if fb not in rows.get(fa, set()):
             faults.append(f'{a} ({fa}/) links {b} ({fb}/): no such arrow in the rooms table')
-    code = {t['folder'] for t in known.values()}
-    for fa in sorted(rows):
-        for fb in sorted(rows[fa]):
-            if fa in code and fb in code and (fa, fb) not in used:
-                faults.append(f'the rooms table has {fa}/ -> {fb}/, which no target of the build has')
     for name, t in known.items():
         if t['kind'] == 'EXECUTABLE':
             platforms = [b for a, b in graph if a == name and b.startswith('sorvanta_platform_')]
             if len(platforms) > 1:
                 faults.append(f'{name} links {len(platforms)} platforms: {platforms}')
+
+
+def check_unused_arrows(rows, code, used):
+    for fa in sorted(rows):
+        for fb in sorted(rows[fa]):
+            if fa in code and fb in code and (fa, fb) not in used:
+                faults.append(f'the rooms table has {fa}/ -> {fb}/, which no target of a build has')
+
+
+def shipped_sources(known):
+    """The sources of the build's programs and of what they are built from: its executables and
+    custom targets in the rooms that hold the program."""
+    todo = [n for n, t in known.items()
+            if t['kind'] in ('EXECUTABLE', 'UTILITY') and t['folder'] in PROGRAM_ROOMS]
+    seen = set(todo)
+    while todo:
+        for need in known[todo.pop()]['needs'] - seen:
+            seen.add(need)
+            todo.append(need)
+    return {source for name in seen for source in known[name]['sources']}
+
+
+def check_shipped(shipped):
+    for room in PROGRAM_ROOMS:
+        for folder, _, files in os.walk(os.path.join(SOURCE, room)):
+            rel = os.path.relpath(folder, SOURCE) + '/'
+            for name in sorted(f for f in files if f.endswith('.cpp')):
+                path = rel + name
+                if not path.startswith(TESTS_SIDE) and path not in shipped:
+                    faults.append(f'{path} is compiled into no shipped program')
 
 
 def closure(name, graph):
@@ -161,16 +218,32 @@ def main():
         print('FAIL: no rooms table under "## Development" in README.md')
         return 1
     check_folders(rows)
-    with tempfile.TemporaryDirectory() as build:
-        configure(build)
-        known = targets(build)
-        graph = edges(build, known)
-    check_graph(rows, known, graph)
-    check_includes(known, graph)
+    used, code, shipped, missing = set(), set(), set(), []
+    for program, preset, compiler in BUILDS:
+        if compiler and not shutil.which(compiler):
+            missing.append(f'{program} ({compiler})')
+            continue
+        with tempfile.TemporaryDirectory() as build:
+            configure(build, preset)
+            known = targets(build)
+            graph = edges(build, known)
+        check_graph(rows, known, graph, used)
+        check_includes(known, graph)
+        code |= {t['folder'] for t in known.values()}
+        shipped |= shipped_sources(known)
+        print(f'{program}: {len(known)} targets, {len(graph)} dependencies checked')
+    check_unused_arrows(rows, code, used)
+    if not missing:  # a source of the missing build's program alone would be taken for unused
+        check_shipped(shipped)
     for fault in faults:
         print('FAIL: ' + fault)
-    print(f'{len(rows)} rooms, {len(known)} targets, {len(graph)} dependencies checked')
-    return 1 if faults else 0
+    print(f'{len(rows)} rooms checked')
+    if faults:
+        return 1
+    if missing:
+        print('SKIP: no compiler for the ' + ', '.join(missing) + ': those builds are not checked')
+        return 77
+    return 0
 
 
 if __name__ == '__main__':

@@ -299,48 +299,12 @@ TEST(FormatNumber, DigitPlacesAndPoint) {
       {Decimal(12345678, 4), "0.0000000", "1234.5678000"},
       {12345, "0", "12345"},
       {7, "0.", "7."},
-      {7, "0.0.0", "7.00."},  // a second point is copied text
       {Decimal(9999996, 4), "0.000", "1000.000"},
       {Decimal(1234, 7), "0.000000000", "0.000123400"},
-  };
-  for (const MaskCase& c : cases) EXPECT_EQ(FormatNumber(c.value, c.mask), c.expected) << c.mask;
-}
-
-TEST(FormatNumber, OtherMaskCharacters) {
-  const MaskCase cases[] = {
-      {0.5, "#.##", "0.5"},
-      {4, "#.##", "4."},
-      {1.25, "0.0#", "1.25"},
-      {Decimal(12, 1), "0.0#", "1.2"},
-      {Decimal(1234567891, 3), "#,##0.00", "1,234,567.89"},
-      {123, "#,##0", "123"},
-      {-1234, "#,##0", "-1,234"},
-      {Decimal(256, 3), "0.0%", "25.6%"},
-      {12345, "0.00E+00", "1.23E+04"},
-      {12345, "00.00E+00", "12.34E+03"},  // an exact tie: to even
-      {12346, "00.00E+00", "12.35E+03"},
-      {Decimal(12345, 8), "0.00E+00", "1.23E-04"},
-      {Decimal(12345, 8), "0.00e-0", "1.23e-4"},
-      {12345, "0.00E-0", "1.23E4"},
-      {Decimal(9999, 3), "0.00E+0", "1.00E+1"},
-      {0, "0.00E+00", "0.00E+00"},
-      {-12345, "0.0E+0", "-1.2E+4"},
-      {4.5, "$0.00", "$4.50"},
-      {-4.5, "$0.00", "$-4.50"},
-      {4.5, "0.00 \"m\"", "4.50 m"},
-      {4.5, "0.00\\x", "4.50x"},
-      {4.5, "(0.00)", "(4.50)"},
-      {4.5, "*x0.00", "4.50"},
-      {4.5, "abc0.00?", "4.50"},
-      {4.5, "\"a;b\"0", "a;b4"},
-      {-4.5, "0.00;(0.00)", "(4.50)"},
-      {4.5, "0.00;(0.00)", "4.50"},
-      {0, "0.00;(0.00);\"zero\"", "zero"},
-      {0, "0.00;(0.00)", "0.00"},
-      {-4.5, "0.00;", ""},
-      {5.5, "0;1;2;0.00", "6"},
-      {4.5, "\"text only\"", "text only"},
-      {4.5, "abc", ""},
+      // Every other character is left out, and a mask of nothing else prints nothing.
+      {7, "0.0.0", "7.00"},
+      {-Decimal(12346, 3), "#,##0.00;(x)", "-12.35"},
+      {4.5, "\"zero\" $", ""},
   };
   for (const MaskCase& c : cases) EXPECT_EQ(FormatNumber(c.value, c.mask), c.expected) << c.mask;
 }
@@ -368,15 +332,13 @@ TEST(FormatNumber, LongAndHostileMasks) {
   EXPECT_EQ(FormatNumber(3, "0." + std::string(100000, '0')), "3." + std::string(100000, '0'));
   EXPECT_EQ(FormatNumber(1.0 / 3, "0." + std::string(30, '0')), "0.333333333333333315000000000000");
   EXPECT_EQ(FormatNumber(inf, std::string(2000, '0')).size(), 2000U);
-  EXPECT_EQ(FormatNumber(inf, "#,##0").size(), 999U + 332U);
-  // The widest finite value: 4933 integer digits and their 1644 grouping commas.
+  EXPECT_EQ(FormatNumber(inf, "0").size(), 999U);
+  // The widest finite value: 4933 integer digits.
   const Extended largest = testing_support::Largest();
-  EXPECT_EQ(FormatNumber(largest, "#,##0").size(), 4933U + 1644U);
-  EXPECT_EQ(FormatNumber(largest, "#,##0").substr(0, 7), "1,189,7");
+  EXPECT_EQ(FormatNumber(largest, "0").size(), 4933U);
+  EXPECT_EQ(FormatNumber(largest, "0").substr(0, 7), "1189731");
   EXPECT_EQ(FormatNumber(4, std::string(100000, ';')), "");
   EXPECT_EQ(FormatNumber(4, std::string(5000, '"') + "0"), "4");
-  EXPECT_EQ(FormatNumber(4, "\\"), "");
-  EXPECT_EQ(FormatNumber(4, "E+" + std::string(300, '0')), "4E+" + std::string(300, '0'));
   std::mt19937 random(3);
   for (int i = 0; i < 2000; ++i) {
     std::string mask(random() % 40, ' ');

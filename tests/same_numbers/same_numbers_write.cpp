@@ -1,5 +1,5 @@
 // Writes the listing that every build is held against:
-//   build/tests/same_numbers/same_numbers_write > tests/same_numbers/same_numbers.txt
+//   build/default/tests/same_numbers/same_numbers_write > tests/same_numbers/same_numbers.txt
 // Only when the arithmetic is meant to change.
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "extended/operation_table.h"
+#include "x87/operation_table.h"
 
 #include "extended/software.h"
 

@@ -5,7 +5,7 @@
 // compile time.
 #pragma once
 
-#include "extended/operation_table.h"
+#include "x87/operation_table.h"
 
 namespace extended::x87 {
 

@@ -1,10 +1,10 @@
-#include "extended/c_library.h"
+#include "bench/c_library.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-#include "extended/x87_bits.h"
+#include "x87/x87_bits.h"
 
 namespace extended::c_library {
 
