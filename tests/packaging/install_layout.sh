@@ -1,12 +1,11 @@
 #!/bin/bash
-# The install layout: the program alone, configured with the prefix /usr, built and installed
-# into a staging folder with DESTDIR, stages exactly the files of the expected list (paths
-# under the prefix), and the program among them can be run.
-# Usage: install_layout.sh SOURCE_DIR EXPECTED_LIST [CMAKE_CONFIGURE_ARGUMENTS...]
+# The install layout: the build's program and documents, installed with the prefix /usr into a
+# staging folder with DESTDIR, are exactly the files of the expected list (paths under the
+# prefix), and the program among them can be run.
+# Usage: install_layout.sh CMAKE BUILD_DIR EXPECTED_LIST
 set -euo pipefail
-[ $# -ge 2 ] || { echo "usage: $0 SOURCE_DIR EXPECTED_LIST [CMAKE_ARGUMENTS...]"; exit 2; }
-source_dir=$1 expected=$2
-shift 2
+[ $# -eq 3 ] || { echo "usage: $0 CMAKE BUILD_DIR EXPECTED_LIST"; exit 2; }
+cmake=$1 build=$2 expected=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -15,10 +14,7 @@ fail() {
   exit 1
 }
 
-cmake -S "$source_dir" -B "$work/build" -DCMAKE_INSTALL_PREFIX=/usr -DSORVANTA_TESTS=OFF \
-  -DCMAKE_BUILD_TYPE=Release "$@" >"$work/log" 2>&1 || fail "configure without the tests"
-cmake --build "$work/build" --target sorvanta >>"$work/log" 2>&1 || fail "build of the program"
-DESTDIR="$work/stage" cmake --install "$work/build" >>"$work/log" 2>&1 || fail "install"
+DESTDIR="$work/stage" "$cmake" --install "$build" --prefix /usr >"$work/log" 2>&1 || fail "install"
 
 [ -d "$work/stage/usr" ] || fail "nothing staged under the prefix /usr"
 (cd "$work/stage/usr" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$work/staged"

@@ -1,9 +1,10 @@
 #!/bin/bash
-# Every fatal signal, sent from outside while the program waits at each question and while
-# its message box is open: the program
-# ends by that signal (its shell sees 128 + N), and the terminal is given back: stty shows
-# echo, icanon, isig, opost and onlcr, the main screen is back, the cursor visible, and what the
-# shell prints next is in the terminal's own colours.
+# Every fatal signal, sent from outside while the program waits at a question or while its
+# message box is open, the moment moving on with each signal so that every question and the box
+# meet at least one: the program ends by that signal (its shell sees 128 + N), and the terminal
+# is given back: stty shows echo, icanon, isig, opost and onlcr, the main screen is back, the
+# cursor visible, and what the shell prints next is in the terminal's own colours. One handler
+# serves every signal and every moment, so each pairing would only repeat one of these.
 # Usage: soak_signals.sh BINARY [SIGNAL...]
 set -u
 . "$(dirname "$0")/soak_lib.sh"
@@ -23,24 +24,24 @@ plain_after_exit() {
 
 # Moment 7 is question 3 with its message box open.
 box_open() { screen_has "ERROR"; }
+k=0
 for sig in $signals; do
-  for k in 1 2 3 4 5 6 7; do
-    (
-      start_program_marked "$binary"
-      if [ "$k" = 7 ]; then
-        answer_questions 1 2
-        wait_until at_question 3
-        keys -l "maybe"
-        keys Enter
-        wait_until box_open
-      else
-        answer_questions 1 $((k - 1))
-        wait_until at_question "$k"
-      fi
-      kill_and_check_restored "$sig" "SIG$sig at question $k"
-      check plain_after_exit "SIG$sig at question $k: the shell's next line has the default colours"
-    ) || exit 1
-  done
-  echo "SIG$sig at questions 1 to 6 and with the box open: status 128+$(kill -l "$sig"), terminal given back"
+  k=$((k % 7 + 1))
+  (
+    start_program_marked "$binary"
+    if [ "$k" = 7 ]; then
+      answer_questions 1 2
+      wait_until at_question 3
+      keys -l "maybe"
+      keys Enter
+      wait_until box_open
+    else
+      answer_questions 1 $((k - 1))
+      wait_until at_question "$k"
+    fi
+    kill_and_check_restored "$sig" "SIG$sig at moment $k"
+    check plain_after_exit "SIG$sig at moment $k: the shell's next line has the default colours"
+  ) || exit 1
+  echo "SIG$sig at moment $k (7: the box open): status 128+$(kill -l "$sig"), terminal given back"
 done
 echo "PASS ($SECONDS s)"
