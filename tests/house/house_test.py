@@ -235,7 +235,7 @@ def main():
     check_unused_arrows(rows, code, used)
     if not missing:  # a source of the missing build's program alone would be taken for unused
         check_shipped(shipped)
-    for fault in faults:
+    for fault in dict.fromkeys(faults):  # each once, though several builds find it
         print('FAIL: ' + fault)
     print(f'{len(rows)} rooms checked')
     if faults:
