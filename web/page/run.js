@@ -58,8 +58,8 @@ function endedWords(exitCode, failure) {
   if (failure !== null) return 'The program has stopped: ' + failure + '.';
   if (exitCode !== 0) return 'The program could not start (exit code ' + exitCode + ').';
   if (kept === null) return 'The program has ended. Start again runs it anew.';
-  return 'The program has ended, as the key you pressed asked. Your plan stays below, to ' +
-      'print, link to or save; Start again begins a new one.';
+  return 'The program has ended. Your plan stays below: print it, copy its link or save the ' +
+      'drawing. Start again begins a new plan.';
 }
 
 function finish(thisRun, exitCode, failure) {
