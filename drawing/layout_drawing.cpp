@@ -213,7 +213,7 @@ View SideView(const Scene& scene) {
               {{kListener + kGap, clear}, Across::kAfter, Along::kBelow}},
              Kind(distance));
   const double middle = s.y / 2;
-  view.Label({"surround height " + app::FormatResult(scene.height)}, {rise, middle},
+  view.Label({"surround height " + app::FormatMeasure(scene.height)}, {rise, middle},
              {{{rise - kGap - 1, middle}, Across::kBefore, Along::kLevel},
               {{rise - kGap - 1, std::min(s.y, 0.0) - kGap}, Across::kBefore, Along::kAbove},
               {{rise - kGap - 1, std::max(s.y, 0.0) + kGap}, Across::kBefore, Along::kBelow}});

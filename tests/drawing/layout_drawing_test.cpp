@@ -110,6 +110,8 @@ TEST(LayoutDrawing, WorkedExamplesStateTheReportsResults) {
        {"front width = listening distance 4.52",
         "front-back spacing 5.30\njust over your maximum of 5.30", "surround spacing 8.89",
         "listening distance 4.52", "surround height 0.00"}},
+      // A hair below ear level is at ear level as the tape measure reads.
+      {"5 4 N 6 -0.001 110", {"surround height 0.00"}},
   };
   for (const Drawn& c : cases) {
     SCOPED_TRACE(c.answers);
