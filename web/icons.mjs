@@ -45,10 +45,14 @@ function pixels(size) {
       for (let i = 0; i < SAMPLES * SAMPLES; i++) {
         const x = (px + (i % SAMPLES + 0.5) / SAMPLES) / size;
         const y = (py + (Math.floor(i / SAMPLES) + 0.5) / SAMPLES) / size;
-        colourAt(x, y).forEach((c, k) => { sum[k] += c; });
+        colourAt(x, y).forEach((c, k) => {
+          sum[k] += c;
+        });
       }
       const at = py * (3 * size + 1) + 1 + 3 * px;
-      sum.forEach((c, k) => { rows[at + k] = Math.round(c / (SAMPLES * SAMPLES)); });
+      sum.forEach((c, k) => {
+        rows[at + k] = Math.round(c / (SAMPLES * SAMPLES));
+      });
     }
   }
   return rows;

@@ -3,14 +3,12 @@
 // of its own and drops the old ones. Each file comes from the network while there is one, so
 // that a visit always has the site as it is served, and from what is kept when there is none.
 const CACHE = 'sorvanta-@VERSION@';
-const FILES = [
-@FILES@];
+const FILES = '@FILES@'.split(' ');
 
 self.addEventListener('install', (event) => {
   const fresh = FILES.map((name) => new Request(name, {cache: 'reload'}));
-  event.waitUntil(caches.open(CACHE)
-                      .then((cache) => cache.addAll(fresh))
-                      .then(() => self.skipWaiting()));
+  event.waitUntil(
+      caches.open(CACHE).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
@@ -25,9 +23,10 @@ self.addEventListener('activate', (event) => {
 function keptFor(request) {
   return caches.open(CACHE).then(
       (cache) => cache.match(request, {ignoreSearch: true})
-                     .then((found) => found || (request.mode === 'navigate' ?
-                                                    cache.match('index.html') :
-                                                    Response.error())));
+                     .then(
+                         (found) => found ||
+                             (request.mode === 'navigate' ? cache.match('index.html') :
+                                                            Response.error())));
 }
 
 self.addEventListener('fetch', (event) => {

@@ -56,11 +56,14 @@ async function printStyle(page) {
       return 'rgb(255, 255, 255)';
     };
     const texts = Array.from(document.querySelectorAll('#beside *, #plan-title'))
-                      .filter((e) => e.getClientRects().length > 0 &&
-                                  Array.from(e.childNodes).some((n) => n.nodeType === 3 &&
-                                                                    n.textContent.trim() !== ''))
-                      .map((e) => [e.tagName + ' ' + e.textContent.slice(0, 20),
-                                   getComputedStyle(e).color, opaque(e)]);
+                      .filter(
+                          (e) => e.getClientRects().length > 0 &&
+                              Array.from(e.childNodes)
+                                  .some((n) => n.nodeType === 3 && n.textContent.trim() !== ''))
+                      .map(
+                          (e) =>
+                              [e.tagName + ' ' + e.textContent.slice(0, 20),
+                               getComputedStyle(e).color, opaque(e)]);
     return {
       shown: shown('button, input, .intro'),
       colours: [...colours],
@@ -101,8 +104,8 @@ function labels(svg) {
 
 async function printed(page, answers, results, format, printBackground) {
   const sheet = results.sheet;
-  const name =
-      'print-' + answers.replaceAll(' ', '_') + '-' + format + (printBackground ? '-background' : '');
+  const name = 'print-' + answers.replaceAll(' ', '_') + '-' + format +
+      (printBackground ? '-background' : '');
   const pdf = path.join(output, name + '.pdf');
   await page.pdf({path: pdf, format, printBackground});
   const pages = execFileSync('pdfinfo', [pdf]).toString().match(/^Pages:\s+(\d+)/m)[1];
@@ -114,7 +117,9 @@ async function printed(page, answers, results, format, printBackground) {
   const pictures = fs.readdirSync(output).filter((f) => f.startsWith(name + '-'));
   check(pictures.length === 1, format + ': pictures ' + pictures.join());
   const text = words(execFileSync('pdftotext', [pdf, '-']).toString()).trim();
-  check(text.startsWith(HEADING + results.answers.join(', ')), 'the printout begins ' + text.slice(0, 60));
+  check(
+      text.startsWith(HEADING + results.answers.join(', ')),
+      'the printout begins ' + text.slice(0, 60));
   const report = [16, 17].map(async (row) => (await rowText(page, row)).trim().split(/ {2,}/));
   const wanted = [
     ...(await Promise.all(report)).flat(), ...labels(results.drawing), sheet.title,
@@ -168,8 +173,9 @@ withBrowser(async (browser) => {
       const said = async (part) => page.$eval('#drawing svg > ' + part, (e) => e.textContent);
       for (const part of ['title', 'desc']) {
         const inFile = file.content.match(new RegExp(`<${part}>([^<]+)</${part}>`));
-        check(inFile && inFile[1].replaceAll('&amp;', '&') === await said(part),
-              'the saved drawing\'s ' + part + ' is not the page\'s');
+        check(
+            inFile && inFile[1].replaceAll('&amp;', '&') === await said(part),
+            'the saved drawing\'s ' + part + ' is not the page\'s');
       }
       check(page.siteErrors.length === 0, page.siteErrors.join('\n'));
     } catch (error) {

@@ -120,7 +120,9 @@ withBrowser(async (browser) => {
     await page.reload();
     check(await versionShown(page), 'offline, the old version is shown');
     await dialog(page, true);
-    check(page.siteErrors.every((e) => /ERR_INTERNET_DISCONNECTED/.test(e)), page.siteErrors.join('\n'));
+    check(
+        page.siteErrors.every((e) => /ERR_INTERNET_DISCONNECTED/.test(e)),
+        page.siteErrors.join('\n'));
     await page.close();
     console.log('passed: the new version replaced the one kept');
     const opened = await openSite(browser, fileUrl(site));

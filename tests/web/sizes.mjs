@@ -46,13 +46,15 @@ function measureResults() {
   const rows = window.sorvanta.cells();
   const cell = screen.width / rows[0].length;
   const left = frame.getBoundingClientRect().left + frame.clientLeft;
-  const values = [15, 16, 17].map((y) => rows[y].slice(71).map((c) => c[0]).join('').trimEnd())
-                     .map((value, i) => {
-                       const from = screen.left + 71 * cell;
-                       const to = from + value.length * cell;
-                       return [i + 16, value, from >= left - 0.5 && to <= left + frame.clientWidth + 0.5];
-                     })
-                     .filter(([, value]) => value !== '');
+  const values =
+      [15, 16, 17]
+          .map((y) => rows[y].slice(71).map((c) => c[0]).join('').trimEnd())
+          .map((value, i) => {
+            const from = screen.left + 71 * cell;
+            const to = from + value.length * cell;
+            return [i + 16, value, from >= left - 0.5 && to <= left + frame.clientWidth + 0.5];
+          })
+          .filter(([, value]) => value !== '');
   const frames = ['drawing', 'speakers', 'spacings'].map((id) => {
     const part = document.getElementById(id);
     const style = getComputedStyle(part);
@@ -82,7 +84,8 @@ function checkResults(v, how, m) {
     check(inView, where + 'the value ' + value + ' on row ' + row + ' is not in view');
   }
   if (FRAMED.includes(v.name)) {
-    for (const f of m.frames) check(f.fits || f.scrolls, where + f.id + ' neither fits nor says it scrolls');
+    for (const f of m.frames)
+      check(f.fits || f.scrolls, where + f.id + ' neither fits nor says it scrolls');
   }
   if (WHOLE_FIGURES.includes(v.name)) {
     check(m.wrapped.length === 0, where + 'figures broken: ' + JSON.stringify(m.wrapped));
@@ -151,7 +154,8 @@ async function atReport(page, v) {
 
 // Scrolling follows the layout the results' arrival makes, as the page is next drawn.
 function inViewOnceDrawn(page) {
-  return page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0))));
+  return page.evaluate(
+      () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0))));
 }
 
 async function replayed(browser, v) {

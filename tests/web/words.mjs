@@ -82,53 +82,67 @@ const CASES = [
   {
     name: 'a wrong answer wiped and asked again on its row',
     screens: [
-      [asked(10, '   Is the surround speaker side-to-side spacing fixed [Y/N]?'), [10, 72, true],
-       'Is the surround speaker side-to-side spacing fixed [Y/N]?', 'Nothing typed yet'],
+      [
+        asked(10, '   Is the surround speaker side-to-side spacing fixed [Y/N]?'), [10, 72, true],
+        'Is the surround speaker side-to-side spacing fixed [Y/N]?', 'Nothing typed yet'
+      ],
       [answered(10, 'x'), [10, 73, true], '', 'Typed so far: x'],
       [[], [11, 1, false], 'Your answer: x.', 'Nothing typed yet'],
-      [answered(10, ' '), [10, 72, true], 'Is the surround speaker side-to-side spacing fixed [Y/N]?',
-       'Nothing typed yet'],
+      [
+        answered(10, ' '), [10, 72, true],
+        'Is the surround speaker side-to-side spacing fixed [Y/N]?', 'Nothing typed yet'
+      ],
     ],
   },
   {
     name: 'the report, within the limits, with the surround spacing; blank rows say nothing',
     screens: [
-      [[...asked(16, S), [16, 72, '4.32', ANSWER], ...asked(17, R), [17, 72, '3.23', ANSWER],
-        ...asked(18, W), [18, 72, '6.00', ANSWER], [20, 1, '   press any key to quit', PROMPT]],
-       [20, 25, false],
-       'Front-back spacing of the centre and surround speakers: 4.32. Listening distance and ' +
-           'side-side spacing of the front L/R speakers: 3.23. Side-side spacing of the ' +
-           'surround speakers: 6.00. press any key to quit.',
-       'Nothing typed yet'],
+      [
+        [
+          ...asked(16, S), [16, 72, '4.32', ANSWER], ...asked(17, R), [17, 72, '3.23', ANSWER],
+          ...asked(18, W), [18, 72, '6.00', ANSWER], [20, 1, '   press any key to quit', PROMPT]
+        ],
+        [20, 25, false],
+        'Front-back spacing of the centre and surround speakers: 4.32. Listening distance and ' +
+            'side-side spacing of the front L/R speakers: 3.23. Side-side spacing of the ' +
+            'surround speakers: 6.00. press any key to quit.',
+        'Nothing typed yet'
+      ],
     ],
   },
   {
     name: 'the report over both limits, its third row empty',
     screens: [
-      [[...asked(16, S), [16, 72, '3.52', WARNING], ...asked(17, R), [17, 72, '2.36', WARNING]],
-       [19, 1, false],
-       'Front-back spacing of the centre and surround speakers: 3.52, over your limit. ' +
-           'Listening distance and side-side spacing of the front L/R speakers: 2.36, over ' +
-           'your limit.',
-       'Nothing typed yet'],
+      [
+        [...asked(16, S), [16, 72, '3.52', WARNING], ...asked(17, R), [17, 72, '2.36', WARNING]],
+        [19, 1, false],
+        'Front-back spacing of the centre and surround speakers: 3.52, over your limit. ' +
+            'Listening distance and side-side spacing of the front L/R speakers: 2.36, over ' +
+            'your limit.',
+        'Nothing typed yet'
+      ],
     ],
   },
   {
     name: 'one result over its limit, a negative figure within',
     screens: [
-      [[...asked(16, S), [16, 72, '-0.50', ANSWER], ...asked(17, R), [17, 72, '10.22', WARNING]],
-       [19, 1, false],
-       'Front-back spacing of the centre and surround speakers: -0.50. Listening distance ' +
-           'and side-side spacing of the front L/R speakers: 10.22, over your limit.',
-       'Nothing typed yet'],
+      [
+        [...asked(16, S), [16, 72, '-0.50', ANSWER], ...asked(17, R), [17, 72, '10.22', WARNING]],
+        [19, 1, false],
+        'Front-back spacing of the centre and surround speakers: -0.50. Listening distance ' +
+            'and side-side spacing of the front L/R speakers: 10.22, over your limit.',
+        'Nothing typed yet'
+      ],
     ],
   },
   {
     name: 'the banner and the first question at once, the screen cleared before',
     screens: [
       [[], [1, 1, false], '', 'Nothing typed yet'],
-      [[[2, 1, 'Sorvanta v1.  A five-speaker planner', ANSWER], ...asked(8, Q1)], [8, 72, true],
-       'Sorvanta v1. A five-speaker planner. ' + Q1.trim(), 'Nothing typed yet'],
+      [
+        [[2, 1, 'Sorvanta v1.  A five-speaker planner', ANSWER], ...asked(8, Q1)], [8, 72, true],
+        'Sorvanta v1. A five-speaker planner. ' + Q1.trim(), 'Nothing typed yet'
+      ],
     ],
   },
 ];

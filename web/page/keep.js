@@ -10,10 +10,6 @@ const sharedNote = document.getElementById('shared-note');
 const ANSWER = 'answer';
 const DRAWING_FILE = 'sorvanta-layout.svg';
 
-// The drawing's file, as the last save made it: kept until the next save or a new run, since
-// the download may still be reading it when the click returns.
-let savedUrl = null;
-
 // The address bar holds the answers of the results shown, so that a reload or a bookmark gives
 // them again; a new run drops them. Where the browser refuses (some open files from disk), the
 // address stays as it was.
@@ -53,10 +49,10 @@ function showLink(link, copied) {
 }
 
 function copyLink() {
-  const these = kept;
+  const these = state.kept;
   const link = linkTo(these.answers);
   const show = (copied) => () => {
-    if (kept === these) showLink(link, copied);
+    if (state.kept === these) showLink(link, copied);
   };
   if (navigator.clipboard && navigator.clipboard.writeText) {
     navigator.clipboard.writeText(link).then(show(true), show(false));
@@ -68,10 +64,10 @@ function copyLink() {
 // The drawing as the program drew it, downloaded as a file. The link that saves it never
 // enters the page.
 function saveDrawing() {
-  if (savedUrl !== null) URL.revokeObjectURL(savedUrl);
-  savedUrl = URL.createObjectURL(new Blob([kept.drawing], {type: 'image/svg+xml'}));
+  if (state.savedUrl !== null) URL.revokeObjectURL(state.savedUrl);
+  state.savedUrl = URL.createObjectURL(new Blob([state.kept.drawing], {type: 'image/svg+xml'}));
   const link = document.createElement('a');
-  link.href = savedUrl;
+  link.href = state.savedUrl;
   link.download = DRAWING_FILE;
   link.click();
 }
@@ -90,14 +86,14 @@ function linkAnswers() {
 
 // Called when the program waits for keys and none is queued.
 function replayNext(thisRun) {
-  if (thisRun !== run || run.closeBox !== null || run.replay.length === 0) return;
-  typeText(run.replay.shift() + '\n');
+  if (thisRun !== state.run || state.run.closeBox !== null || state.run.replay.length === 0) return;
+  typeText(state.run.replay.shift() + '\n');
 }
 
 function clearKept() {
   keep.hidden = true;
   shared.hidden = true;
   linkField.value = '';
-  if (savedUrl !== null) URL.revokeObjectURL(savedUrl);
-  savedUrl = null;
+  if (state.savedUrl !== null) URL.revokeObjectURL(state.savedUrl);
+  state.savedUrl = null;
 }

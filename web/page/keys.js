@@ -31,7 +31,6 @@ const MODIFIER_KEYS = [
   'NumLock', 'ScrollLock', 'Fn', 'FnLock'
 ];
 
-let audio = null;
 
 function modifiersOf(e) {
   let bits = 0;
@@ -47,10 +46,10 @@ function characterOf(key) {
 }
 
 function queue(event) {
-  run.events.push(event);
-  if (run.wake) {
-    const wake = run.wake;
-    run.wake = null;
+  state.run.events.push(event);
+  if (state.run.wake) {
+    const wake = state.run.wake;
+    state.run.wake = null;
     wake();
   }
 }
@@ -71,7 +70,9 @@ function typeText(text) {
   }
 }
 
-function listening() { return run !== null && run.exitCode === null && run.failed === null; }
+function listening() {
+  return state.run !== null && state.run.exitCode === null && state.run.failed === null;
+}
 
 // The keys are the program's while its field has the focus, or nothing on the page has; a
 // button or the drawing keeps its own.
@@ -110,7 +111,7 @@ function isCopy(e) {
 
 function onKeyDown(e) {
   if (!listening()) return;
-  if (run.closeBox) {
+  if (state.run.closeBox) {
     onBoxKey(e);
     return;
   }
@@ -119,30 +120,30 @@ function onKeyDown(e) {
   if (e.isComposing || e.key === 'Process' || e.key === 'Unidentified') return;
   // The browser pastes, and the paste event types the text; a copy is the browser's alone.
   if (isShortcut(e) || isPaste(e) || isCopy(e) || SYSTEM_KEYS.includes(e.code)) return;
-  if (kept !== null && !endsTheWait(e)) return;
+  if (state.kept !== null && !endsTheWait(e)) return;
   if (cancels(e)) e.preventDefault();
-  run.held.add(e.code);
+  state.run.held.add(e.code);
   queueKey(e, true);
 }
 
 // Only the release of a key whose press the program had: not those of the keys that closed
 // the message box or pasted.
 function onKeyUp(e) {
-  if (!listening() || !run.held.has(e.code)) return;
+  if (!listening() || !state.run.held.has(e.code)) return;
   if (cancels(e)) e.preventDefault();
-  run.held.delete(e.code);
+  state.run.held.delete(e.code);
   queueKey(e, false);
 }
 
 function onPaste(e) {
-  if (!listening() || run.closeBox || !keysHere()) return;
+  if (!listening() || state.run.closeBox || !keysHere()) return;
   e.preventDefault();
   typeText(e.clipboardData.getData('text/plain'));
 }
 
 // On-screen keyboards report text, line breaks and deletions as input rather than as keys.
 function onBeforeInput(e) {
-  if (!listening() || run.closeBox || e.isComposing) return;
+  if (!listening() || state.run.closeBox || e.isComposing) return;
   if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') {
     typeText(e.data || '');
   } else if (e.inputType === 'insertLineBreak' || e.inputType === 'insertParagraph') {
@@ -156,7 +157,7 @@ function onBeforeInput(e) {
 }
 
 function onCompositionEnd(e) {
-  if (listening() && !run.closeBox) typeText(e.data || '');
+  if (listening() && !state.run.closeBox) typeText(e.data || '');
   keys.value = '';
 }
 
@@ -166,19 +167,19 @@ function onBoxKey(e) {
   if (isShortcut(e) || !cancels(e)) return;
   e.preventDefault();
   e.stopPropagation();
-  if (BOX_KEYS.includes(e.code) && !e.repeat) run.closeBox();
+  if (BOX_KEYS.includes(e.code) && !e.repeat) state.run.closeBox();
 }
 
 // An answer the program rejects ends a link's replay: the box stays open, as if the visitor
 // had typed the answer, and nothing more is typed behind it. The box says its message itself,
 // as a dialog that asks for attention: the log does not say it again.
 function messageBox(message, caption) {
-  run.replay = [];
+  state.run.replay = [];
   return new Promise((resolve) => {
     boxCaption.textContent = caption;
     boxMessage.textContent = message;
-    run.closeBox = () => {
-      run.closeBox = null;
+    state.run.closeBox = () => {
+      state.run.closeBox = null;
       box.close();
       keys.focus({preventScroll: true});
       resolve();
@@ -191,16 +192,16 @@ function messageBox(message, caption) {
 // A short tone; the audio stops running again once it has played.
 function beep() {
   try {
-    audio = audio || new AudioContext();
-    audio.resume();
-    const tone = audio.createOscillator();
-    const level = audio.createGain();
+    state.audio = state.audio || new AudioContext();
+    state.audio.resume();
+    const tone = state.audio.createOscillator();
+    const level = state.audio.createGain();
     tone.frequency.value = 800;
     level.gain.value = 0.1;
-    tone.connect(level).connect(audio.destination);
-    tone.onended = () => audio.suspend();
+    tone.connect(level).connect(state.audio.destination);
+    tone.onended = () => state.audio.suspend();
     tone.start();
-    tone.stop(audio.currentTime + 0.12);
+    tone.stop(state.audio.currentTime + 0.12);
   } catch (error) {
     // No audio on this device: the box still says what went wrong.
   }

@@ -16,12 +16,10 @@ const spacings = document.getElementById('spacings');
 const sheetClosing = document.getElementById('sheet-closing');
 // What the results fill in, emptied for each new run.
 const FILLED = [
-  results, drawing, planTitle, sheetTitle, sheetBefore, speakers, sheetAfter, spacings,
-  sheetClosing
+  results, drawing, planTitle, sheetTitle, sheetBefore, speakers, sheetAfter, spacings, sheetClosing
 ];
 const SPEAKERS_CAPTION = 'Where each speaker stands, and how it is aimed';
 
-let kept = null;  // the results on show: {answers, drawing, sheet}
 
 function element(tag, text, attributes = {}) {
   const made = document.createElement(tag);
@@ -107,33 +105,33 @@ function showPlanTitle() {
 // The program's last words, on the last row written, ask for the key that ends it: a row for
 // the screen alone.
 function markWaiting() {
-  if (shown.cursor === null) return;
-  let y = shown.cursor.y;
-  while (y > 0 && blankRow(shown, y)) y--;
-  rowDivs[y].classList.add('waiting');
+  if (state.shown.cursor === null) return;
+  let y = state.shown.cursor.y;
+  while (y > 0 && blankRow(state.shown, y)) y--;
+  state.rowDivs[y].classList.add('waiting');
 }
 
 // The results, sent once the report is on the screen. The dialog is over: a link's further
 // answers have no question left, and are not typed. The row the program's last words stand on
 // asks for a key, which paper cannot give.
 function showResults(json) {
-  kept = JSON.parse(json);
-  showDrawing(kept.drawing);
-  listResults(reading.printed.filter((row) => row.paired));
-  showSheet(kept.sheet);
+  state.kept = JSON.parse(json);
+  showDrawing(state.kept.drawing);
+  listResults(state.reading.printed.filter((row) => row.paired));
+  showSheet(state.kept.sheet);
   showPlanTitle();
   markWaiting();
   beside.hidden = false;
   keep.hidden = false;
   document.body.classList.add('drawn');
-  run.replay = [];
-  showAddress(linkTo(kept.answers));
+  state.run.replay = [];
+  showAddress(linkTo(state.kept.answers));
   requestAnimationFrame(valuesIntoView);
 }
 
 function clearResults() {
   beside.hidden = true;
   for (const part of FILLED) part.replaceChildren();
-  kept = null;
+  state.kept = null;
   document.body.classList.remove('drawn');
 }

@@ -11,11 +11,10 @@ const pageTitle = document.title;
 // The frames that scroll sideways where their content is wider than they are.
 const SCROLLING = [frame, drawing, speakers, spacings];
 
-let run = null;  // the current run of the program
 
 // The calls of one run of the program; those of a run that "Start again" replaced do nothing.
 function pageFor(thisRun) {
-  const current = (call) => (...args) => (thisRun === run ? call(...args) : undefined);
+  const current = (call) => (...args) => (thisRun === state.run ? call(...args) : undefined);
   return {
     showScreen: current(showScreen),
     takeEvent: () => thisRun.events.shift(),
@@ -33,7 +32,7 @@ function pageFor(thisRun) {
       });
     },
     messageBox: (message, caption) =>
-        thisRun === run ? messageBox(message, caption) : new Promise(() => {}),
+        thisRun === state.run ? messageBox(message, caption) : new Promise(() => {}),
     setTitle: current((title) => {
       document.title = title;
     }),
@@ -57,15 +56,15 @@ function commandLine(module) {
 function endedWords(exitCode, failure) {
   if (failure !== null) return 'The program has stopped: ' + failure + '.';
   if (exitCode !== 0) return 'The program could not start (exit code ' + exitCode + ').';
-  if (kept === null) return 'The program has ended. Start again runs it anew.';
+  if (state.kept === null) return 'The program has ended. Start again runs it anew.';
   return 'The program has ended. Your plan stays below: print it, copy its link or save the ' +
       'drawing. Start again begins a new plan.';
 }
 
 function finish(thisRun, exitCode, failure) {
-  if (thisRun !== run) return;
-  run.exitCode = failure === null ? exitCode : null;
-  run.failed = failure;
+  if (thisRun !== state.run) return;
+  state.run.exitCode = failure === null ? exitCode : null;
+  state.run.failed = failure;
   endedText.textContent = endedWords(exitCode, failure);
   ended.hidden = false;
 }
@@ -90,7 +89,7 @@ function start(replay) {
     failed: null,
     replay: replay
   };
-  run = thisRun;
+  state.run = thisRun;
   clearPage();
   // The program starts in a task of its own, after the one that made it ready: each stays
   // short, and the page answers in between.
@@ -118,7 +117,7 @@ screen.addEventListener('click', () => {
 });
 showKeys.addEventListener('click', () => keys.focus());
 boxOk.addEventListener('click', () => {
-  if (run && run.closeBox) run.closeBox();
+  if (state.run && state.run.closeBox) state.run.closeBox();
 });
 box.addEventListener('cancel', (e) => e.preventDefault());
 // Start again: a new run, which replays nothing.
@@ -138,34 +137,37 @@ for (const part of SCROLLING) {
 
 window.sorvanta = {
   cells: cells,
-  cursor: () => shown.cursor === null ?
-      null :
-      {row: shown.cursor.y + 1, column: shown.cursor.x + 1, visible: shown.cursor.visible},
-  exitCode: () => (run === null ? null : run.exitCode),
+  cursor: () => state.shown.cursor === null ? null : {
+    row: state.shown.cursor.y + 1,
+    column: state.shown.cursor.x + 1,
+    visible: state.shown.cursor.visible
+  },
+  exitCode: () => (state.run === null ? null : state.run.exitCode),
 };
 
 // Served over http or https, the site can be installed and is kept for visits without a
 // network. Opened from disk it needs no keeping, and a browser allows neither the manifest nor
 // a service worker there: the page names its manifest only where it can be read.
-let offline = false;
 
 function keepForOffline() {
-  if (offline || !('serviceWorker' in navigator) || !/^https?:$/.test(location.protocol)) return;
-  offline = true;
+  if (state.offline || !('serviceWorker' in navigator) || !/^https?:$/.test(location.protocol))
+    return;
+  state.offline = true;
   document.head.appendChild(Object.assign(
       document.createElement('link'), {rel: 'manifest', href: 'manifest.webmanifest'}));
-  navigator.serviceWorker.register('service-worker.js').catch(() => {
-    // The page works as well without: only a visit without a network needs it.
-  });
+  navigator.serviceWorker.register('service-worker.js')
+      .catch(
+          () => {
+              // The page works as well without: only a visit without a network needs it.
+          });
 }
 
 // The program is fetched once the page has been drawn, which can be read meanwhile; or after a
 // second, where nothing is drawn (a page in a hidden frame).
-let loading = false;
 
 function loadProgram() {
-  if (loading) return;
-  loading = true;
+  if (state.loading) return;
+  state.loading = true;
   const script = document.createElement('script');
   script.src = 'sorvanta.js';
   script.addEventListener('load', () => start(linkAnswers()));

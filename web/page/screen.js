@@ -14,18 +14,15 @@ const said = document.getElementById('said');
 const noQuestion = keys.getAttribute('aria-label');
 const LOG_LENGTH = 50;
 
-let shown = {width: 0, height: 0, characters: [], attributes: [], cursor: null};
-let rowDivs = [];
-let reading = newReading();
 
 function buildScreen(width, height) {
-  for (const row of rowDivs) row.remove();
-  rowDivs = [];
+  for (const row of state.rowDivs) row.remove();
+  state.rowDivs = [];
   for (let y = 0; y < height; y++) {
     const row = document.createElement('div');
     row.className = 'row';
     screen.insertBefore(row, cursorMark);
-    rowDivs.push(row);
+    state.rowDivs.push(row);
   }
 }
 
@@ -50,7 +47,7 @@ function piecesOf(s, y) {
 
 // A blank row is there for the eye alone: a screen reader has nothing to read in it.
 function drawRow(s, y) {
-  rowDivs[y].replaceChildren(...piecesOf(s, y).map((piece) => {
+  state.rowDivs[y].replaceChildren(...piecesOf(s, y).map((piece) => {
     const span = document.createElement('span');
     span.className = colourClass(piece.attribute) + (piece.plain ? '' : ' cell');
     span.textContent = piece.text;
@@ -60,9 +57,9 @@ function drawRow(s, y) {
     return span;
   }));
   if (blankRow(s, y)) {
-    rowDivs[y].setAttribute('aria-hidden', 'true');
+    state.rowDivs[y].setAttribute('aria-hidden', 'true');
   } else {
-    rowDivs[y].removeAttribute('aria-hidden');
+    state.rowDivs[y].removeAttribute('aria-hidden');
   }
 }
 
@@ -97,7 +94,7 @@ function placeCursor(s) {
 // cell to spare, and on a narrow screen as much of the question to its left as the frame holds.
 // Done as the page is next drawn, which lays it out anyway.
 function cursorIntoView() {
-  if (shown.cursor !== null && shown.cursor.visible) {
+  if (state.shown.cursor !== null && state.shown.cursor.visible) {
     atCursor.scrollIntoView({block: 'nearest', inline: 'nearest'});
   }
 }
@@ -107,19 +104,19 @@ function cursorIntoView() {
 function valuesIntoView() { frame.scrollLeft = frame.scrollWidth - frame.clientWidth; }
 
 function showScreen(next) {
-  if (next.width !== shown.width || next.height !== shown.height) {
+  if (next.width !== state.shown.width || next.height !== state.shown.height) {
     buildScreen(next.width, next.height);
     showFrame();
   }
   const changed = [];
   for (let y = 0; y < next.height; y++) {
-    if (!sameRow(shown, next, y)) {
+    if (!sameRow(state.shown, next, y)) {
       drawRow(next, y);
       changed.push(y);
     }
   }
-  const sentences = heard(reading, next, changed);
-  shown = next;
+  const sentences = heard(state.reading, next, changed);
+  state.shown = next;
   placeCursor(next);
   showTyped(next);
   say(sentences);
@@ -127,11 +124,11 @@ function showScreen(next) {
 
 function cells() {
   const rows = [];
-  for (let y = 0; y < shown.height; y++) {
+  for (let y = 0; y < state.shown.height; y++) {
     const row = [];
-    for (let x = 0; x < shown.width; x++) {
-      const i = y * shown.width + x;
-      row.push([String.fromCharCode(shown.characters[i]), shown.attributes[i]]);
+    for (let x = 0; x < state.shown.width; x++) {
+      const i = y * state.shown.width + x;
+      row.push([String.fromCharCode(state.shown.characters[i]), state.shown.attributes[i]]);
     }
     rows.push(row);
   }
@@ -142,7 +139,6 @@ function cells() {
 // can be scrolled from the keyboard too. A screen wider than its frame has its question and
 // answer shown in words above it. Sizes are read once the page is laid out, never in the middle
 // of a change.
-let narrow = false;
 
 function shade(side) { return element('div', '', {class: 'shade ' + side, 'aria-hidden': 'true'}); }
 
@@ -162,7 +158,7 @@ function focusableIfScrolling(part) {
 }
 
 function fitFrames() {
-  narrow = screen.offsetWidth > frame.clientWidth + 1;
+  state.narrow = screen.offsetWidth > frame.clientWidth + 1;
   for (const part of SCROLLING) {
     if (part !== frame) focusableIfScrolling(part);
     showCut(part);
@@ -170,15 +166,15 @@ function fitFrames() {
   showAsked();
 }
 
-function showAsked() { asked.hidden = !(narrow && reading.line !== null); }
+function showAsked() { asked.hidden = !(state.narrow && state.reading.line !== null); }
 
 function showTyped(s) {
-  const line = reading.line;
+  const line = state.reading.line;
   // The key field is named by the question: a label that is always there to read, while the
   // question in words above the screen is shown only where the screen is too wide.
   question.textContent = line !== null ? line.question : '';
   keys.setAttribute('aria-label', line !== null && line.question ? line.question : noQuestion);
-  typed.textContent = typedSoFar(reading, s);
+  typed.textContent = typedSoFar(state.reading, s);
   showAsked();
 }
 
@@ -190,8 +186,8 @@ function say(sentences) {
 }
 
 function clearScreen() {
-  shown = {width: 0, height: 0, characters: [], attributes: [], cursor: null};
-  reading = newReading();
+  state.shown = noScreen();
+  state.reading = newReading();
   said.replaceChildren();
   keys.setAttribute('aria-label', noQuestion);
   asked.hidden = true;
