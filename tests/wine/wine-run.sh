@@ -38,4 +38,14 @@ if [ "${SORVANTA_WINE_TTY:-0}" = 1 ]; then
   done
   exec script -qec "$command" /dev/null </dev/null
 fi
-exec wine "$@"
+[ -t 1 ] && exec wine "$@"
+# Not to a terminal, the output goes through files: the server that Wine starts keeps the
+# output it was started with open for seconds after the program has ended, and whoever reads
+# that output through a pipe (ctest listing the tests) would wait for it.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+status=0
+wine "$@" >"$out" 2>"$err" || status=$?
+cat "$out"
+cat "$err" >&2
+exit "$status"
