@@ -1,22 +1,21 @@
 #!/usr/bin/env python3
 """The house plan against the house: the rooms table in README.md's Development section, the
-folders of the tree, the program builds' own dependency graphs and target sources, and the
-sources' includes.
+folders of the tree, the shipped programs' builds and the sources' includes.
 
   house_test.py SOURCE_DIR [CMAKE]
 
-Configures the program build (no tests) for each shipped program, the console program natively,
-the Windows program and the web site with the toolchains of their presets, each in a temporary
-folder with CMake's file API and --graphviz, then checks that
+Configures the program build (no tests) of the console program, the Windows program and the web
+site (the last two with their presets' toolchains), each in a temporary folder with CMake's
+file API and --graphviz, then checks that
   - every folder at the top of the tree has its row in the table, and every row its folder;
   - every dependency between a build's targets is an arrow of the table (or stays in one
     folder), and every arrow of the table between rooms that build code is one of them;
   - every include of a target's sources names a header of its own folder or of a target it
     links, and of an interface target (the seam) only the headers it lists;
   - no program links two platforms;
-  - every source file of the rooms that hold the program (the memory platform, the tests' side of
-    the seam, aside) is compiled into one of the shipped programs.
-A build whose compiler is not installed is left out, and the test then ends as skipped (77).
+  - every source of the rooms that hold the program (the memory platform, the tests' side of
+    the seam, aside) is compiled into a shipped program.
+Without a build's compiler that build is left out, and the test ends as skipped (77).
 """
 import json
 import os
@@ -28,11 +27,9 @@ import tempfile
 
 SOURCE = os.path.abspath(sys.argv[1])
 CMAKE = sys.argv[2] if len(sys.argv) > 2 else 'cmake'
-# The shipped programs' builds: the configure preset whose toolchain each takes (none: the
-# machine's own compiler) and the compiler that toolchain names.
-BUILDS = [('console program', None, None), ('Windows program', 'mingw',
-                                             'x86_64-w64-mingw32-g++-posix'),
-          ('web site', 'web', 'em++')]
+# Each shipped program's build: the preset whose toolchain it takes, and that toolchain's compiler.
+BUILDS = [('console program', None, None),
+          ('Windows program', 'mingw', 'x86_64-w64-mingw32-g++-posix'), ('web site', 'web', 'em++')]
 PROGRAM_ROOMS = ['extended', 'numtext', 'app', 'console', 'winsvc', 'platform', 'drawing',
                  'unicode', 'web']
 TESTS_SIDE = 'platform/memory/'
@@ -53,19 +50,13 @@ def rooms_table():
     return rows
 
 
-def toolchain(preset):
-    presets = json.load(open(os.path.join(SOURCE, 'CMakePresets.json')))
-    for entry in presets['configurePresets']:
-        if entry['name'] == preset:
-            return entry['toolchainFile'].replace('${sourceDir}', SOURCE)
-    raise KeyError(preset)
-
-
 def configure(build, preset):
     query = os.path.join(build, '.cmake', 'api', 'v1', 'query')
     os.makedirs(query)
     open(os.path.join(query, 'codemodel-v2'), 'w').close()
-    options = ['-DCMAKE_TOOLCHAIN_FILE=' + toolchain(preset)] if preset else []
+    presets = json.load(open(os.path.join(SOURCE, 'CMakePresets.json')))['configurePresets']
+    options = ['-DCMAKE_TOOLCHAIN_FILE=' + p['toolchainFile'].replace('${sourceDir}', SOURCE)
+               for p in presets if p['name'] == preset]
     environment = dict(os.environ)
     environment.setdefault('NODE_PATH', '/usr/share/nodejs')  # emscripten's own modules
     subprocess.run([CMAKE, '-S', SOURCE, '-B', build, '-DSORVANTA_TESTS=OFF',
@@ -74,21 +65,16 @@ def configure(build, preset):
 
 
 def targets(build):
-    """{name: {'folder', 'sources', 'kind', 'needs'}} of the build's own targets, interface ones
-    too; 'needs' are the targets it is built from (its link dependencies, and for a site the
-    programs that write it)."""
+    """{name: {'folder', 'sources', 'kind'}} of the build's own targets, interface ones too."""
     reply = os.path.join(build, '.cmake', 'api', 'v1', 'reply')
     index = [f for f in os.listdir(reply) if f.startswith('codemodel-v2-')][0]
     model = json.load(open(os.path.join(reply, index)))
-    found, names = {}, {}
+    found = {}
     for entry in model['configurations'][0]['targets']:
         t = json.load(open(os.path.join(reply, entry['jsonFile'])))
         sources = [s['path'] for s in t.get('sources', []) if not os.path.isabs(s['path'])]
-        names[t['id']] = t['name']
         found[t['name']] = {'folder': t['paths']['source'].split('/')[0], 'sources': sources,
-                            'kind': t['type'], 'needs': [d['id'] for d in t.get('dependencies', [])]}
-    for t in found.values():
-        t['needs'] = {names[i] for i in t['needs']}
+                            'kind': t['type']}
     # The file API of this CMake leaves interface libraries out: their folder and header set
     # come from the CMakeLists that declares them.
     for folder, _, files in os.walk(SOURCE):
@@ -99,8 +85,7 @@ def targets(build):
             listed = re.search(name + r' INTERFACE FILE_SET HEADERS[^)]*FILES([^)]*)\)', text)
             rel = os.path.relpath(folder, SOURCE)
             headers = [os.path.join(rel, h) for h in listed.group(1).split()] if listed else []
-            found[name] = {'folder': rel.split('/')[0], 'sources': headers, 'kind': 'INTERFACE',
-                           'needs': set()}
+            found[name] = {'folder': rel.split('/')[0], 'sources': headers, 'kind': 'INTERFACE'}
     return found
 
 
@@ -152,17 +137,12 @@ def check_unused_arrows(rows, code, used):
                 faults.append(f'the rooms table has {fa}/ -> {fb}/, which no target of a build has')
 
 
-def shipped_sources(known):
-    """The sources of the build's programs and of what they are built from: its executables and
-    custom targets in the rooms that hold the program."""
-    todo = [n for n, t in known.items()
-            if t['kind'] in ('EXECUTABLE', 'UTILITY') and t['folder'] in PROGRAM_ROOMS]
-    seen = set(todo)
-    while todo:
-        for need in known[todo.pop()]['needs'] - seen:
-            seen.add(need)
-            todo.append(need)
-    return {source for name in seen for source in known[name]['sources']}
+def shipped_sources(known, graph):
+    """What the build's programs in the rooms that hold the program (the site's tools among
+    them) compile, with all they link."""
+    programs = [n for n, t in known.items() if t['kind'] == 'EXECUTABLE'
+                and t['folder'] in PROGRAM_ROOMS]
+    return {s for p in programs for n in closure(p, graph) | {p} for s in known[n]['sources']}
 
 
 def check_shipped(shipped):
@@ -230,8 +210,8 @@ def main():
         check_graph(rows, known, graph, used)
         check_includes(known, graph)
         code |= {t['folder'] for t in known.values()}
-        shipped |= shipped_sources(known)
-        print(f'{program}: {len(known)} targets, {len(graph)} dependencies checked')
+        shipped |= shipped_sources(known, graph)
+        print(f'the {program}: {len(known)} targets, {len(graph)} dependencies')
     check_unused_arrows(rows, code, used)
     if not missing:  # a source of the missing build's program alone would be taken for unused
         check_shipped(shipped)
