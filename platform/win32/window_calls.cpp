@@ -61,6 +61,38 @@ void Centre(HWND window) {
   MoveTo(window, at.x, at.y);
 }
 
+// Whether the window shows the screen's visible cells and nothing else: its inside is as
+// large as those cells in the console's font (a scroll bar would take some of it). True when
+// there is nothing to compare: no font, no visible window (a pseudo-console has none).
+bool ShowsVisibleCells(HANDLE screen, HWND window) {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  CONSOLE_FONT_INFO font{};
+  RECT inside{};
+  if (!IsWindowVisible(window) || IsIconic(window) ||
+      GetConsoleScreenBufferInfo(screen, &info) == FALSE ||
+      GetCurrentConsoleFont(screen, FALSE, &font) == FALSE || font.dwFontSize.X <= 0 ||
+      font.dwFontSize.Y <= 0 || GetClientRect(window, &inside) == FALSE) {
+    return true;
+  }
+  const long columns = info.srWindow.Right - info.srWindow.Left + 1;
+  const long rows = info.srWindow.Bottom - info.srWindow.Top + 1;
+  return inside.right - inside.left == columns * font.dwFontSize.X &&
+         inside.bottom - inside.top == rows * font.dwFontSize.Y;
+}
+
+// Some console hosts (Wine's) show a new size a little later, from their own message loop;
+// the window is placed from its rectangle, so the new size is awaited, for a while at most.
+void AwaitShownSize(HANDLE screen) {
+  constexpr ULONGLONG kLongestWaitMs = 500;
+  constexpr DWORD kLookEveryMs = 5;
+  const HWND window = GetConsoleWindow();
+  if (window == nullptr) return;
+  const ULONGLONG deadline = GetTickCount64() + kLongestWaitMs;
+  while (!ShowsVisibleCells(screen, window) && GetTickCount64() < deadline) {
+    ::Sleep(kLookEveryMs);
+  }
+}
+
 }  // namespace
 
 void* InstanceHandle() {
@@ -114,6 +146,7 @@ void Resize80x(int rows) {
   SetConsoleScreenBufferSize(screen.get(), COORD{kColumns, height});
   const SMALL_RECT whole = WindowOf(kColumns, height);
   SetConsoleWindowInfo(screen.get(), TRUE, &whole);
+  AwaitShownSize(screen.get());
 }
 
 // (32767, 32767) asks for the window centred on its monitor; any other pair is the position
