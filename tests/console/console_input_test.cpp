@@ -372,16 +372,19 @@ TEST(ReadLine, PausesBeforeEveryCharacter) {
   EXPECT_EQ(memory::Waits(), std::vector<std::uint32_t>(5, 1));
 }
 
-// Typed and pasted text with everything the line input drops mixed in, at random: the line is
-// the printable characters, and every character read, used or not, comes after a pause of its
-// own, however many records are queued at once.
-TEST(ReadLine, OnePausePerCharacterWhateverIsQueued) {
+// Typed and pasted text with everything the line input drops mixed in, at random, ended by
+// Enter or by the end of the script: the line is the printable characters, every character
+// read, used or not, comes after a pause of its own however many records are queued at once,
+// and once nothing is left every record has gone and the input waits for a key instead of
+// looking at the empty queue again and again.
+TEST(ReadLine, OnePausePerCharacterAndAWaitOnceNothingIsQueued) {
   using Script = std::pair<std::function<void()>, int>;  // queues records; characters they give
   const std::vector<Script> dropped = {
       {[] { memory::Queue(keyboard::Released(keyboard::Typed('q'))); }, 0},
       {[] { memory::Queue(Event(platform::kFocusEvent)); }, 0},
       {[] { memory::Queue(Event(platform::kMouseEvent)); }, 0},
       {[] { memory::Queue(Event(platform::kMenuEvent)); }, 0},
+      {[] { memory::Queue(Event(platform::kWindowBufferSizeEvent)); }, 0},
       {[] { memory::Press(Key::kShift); }, 0},
       {[] { memory::Press(Key::kLeft); }, 0},
       {[] { memory::Type("x", platform::kLeftAltPressed); }, 0},
@@ -392,55 +395,31 @@ TEST(ReadLine, OnePausePerCharacterWhateverIsQueued) {
   for (int run = 0; run < 200; ++run) {
     StartOn(80, 25);
     std::string line;
-    std::size_t characters = 1;  // the Enter
+    std::size_t pauses = 1;  // before the Enter, or before the wait that finds nothing
     for (int item = static_cast<int>(random() % 30); item > 0; --item) {
       if (random() % 2 == 0) {
         const char ch = static_cast<char>('!' + random() % 94);
         memory::Type(std::string(1, ch));
         line += ch;
-        ++characters;
+        ++pauses;
       } else {
         const Script& script = dropped[random() % dropped.size()];
         script.first();
-        characters += static_cast<std::size_t>(script.second);
+        pauses += static_cast<std::size_t>(script.second);
       }
     }
-    memory::Press(Key::kEnter);
-    SCOPED_TRACE(line);
-    EXPECT_EQ(console::ReadLine(), line);
+    const bool entered = random() % 2 == 0;
+    SCOPED_TRACE(line + (entered ? " and Enter" : ""));
+    if (entered) {
+      memory::Press(Key::kEnter);
+      EXPECT_EQ(console::ReadLine(), line);
+    } else {
+      ExpectEndsWaitingForAKey([] { console::ReadLine(); });
+      EXPECT_EQ(memory::QueuedRecords(), 0u);
+      EXPECT_EQ(memory::Row(1), Padded(line, 80));
+    }
     const std::vector<std::uint32_t>& waits = memory::Waits();
-    EXPECT_EQ(static_cast<std::size_t>(std::count(waits.begin(), waits.end(), 1u)), characters);
-  }
-}
-
-// Queues that hold nothing the line input takes: every record goes, and then the input waits
-// for a key instead of looking at the empty queue again and again.
-TEST(ReadLine, WaitsRatherThanPollsOnceNothingIsQueued) {
-  const std::vector<std::pair<const char*, std::function<void()>>> cases = {
-      {"nothing", [] {}},
-      {"a release", [] { memory::Queue(keyboard::Released(keyboard::Press(Key::kEnter))); }},
-      {"focus, menu, size and mouse records",
-       [] {
-         for (const std::uint16_t type :
-              {platform::kFocusEvent, platform::kMenuEvent, platform::kWindowBufferSizeEvent,
-               platform::kMouseEvent}) {
-           memory::Queue(Event(type));
-         }
-       }},
-      {"modifiers alone", [] { memory::Press(Key::kCtrl); }},
-      {"arrows and function keys",
-       [] {
-         memory::Press(Key::kUp);
-         memory::Press(Key::kF1);
-       }},
-  };
-  for (const auto& [name, script] : cases) {
-    SCOPED_TRACE(name);
-    StartOn(80, 25);
-    script();
-    ExpectEndsWaitingForAKey([] { console::ReadLine(); });
-    EXPECT_EQ(memory::QueuedRecords(), 0u);
-    EXPECT_EQ(memory::Row(1), Padded("", 80));
+    EXPECT_EQ(static_cast<std::size_t>(std::count(waits.begin(), waits.end(), 1u)), pauses);
   }
 }
 
