@@ -24,17 +24,18 @@ constexpr SpeakerName kNames[kSpeakerCount] = {
 };
 
 std::string Length(double x) {
-  return FormatResult(x);
+  return FormatMeasure(x);
 }
 
 std::string Degrees(Extended x) {
   return numtext::FormatNumber(x, kAngleMask);
 }
 
+// A tilt too small to show at a tenth of a degree is none: no one aims "down 0.0".
 std::string Tilt(double tilt) {
-  if (tilt > 0) return "down " + Degrees(tilt);
-  if (tilt < 0) return "up " + Degrees(-tilt);
-  return "level";
+  const std::string degrees = Degrees(tilt < 0 ? -tilt : tilt);
+  if (degrees == Degrees(0)) return "level";
+  return (tilt > 0 ? "down " : "up ") + degrees;
 }
 
 std::vector<std::string> Row(const SpeakerPlace& p, const SpeakerName& name) {
@@ -58,8 +59,9 @@ std::string Reason(const SetupSheet& sheet) {
     case Unplaceable::kNotANumber:
       return "a result is not a number, or too large to be one.";
     case Unplaceable::kNegativeDistance:
-      return "the listening distance, " + r_big +
-             ", is negative, which only a negative limit brings about.";
+      return (r_big == Length(0) ? "the listening distance is below 0 by less than 0.01"
+                                 : "the listening distance, " + r_big + ", is negative") +
+             ", which only a negative limit brings about.";
     case Unplaceable::kZeroDistance:
       return "the listening distance is 0, which puts every speaker at the listening position.";
     case Unplaceable::kHeightAboveDistance:
@@ -71,7 +73,8 @@ std::string Reason(const SetupSheet& sheet) {
 }
 
 std::string Aiming(double tilt) {
-  if (tilt == 0) return "Turn every speaker to face the listening position; none needs a tilt.";
+  if (Tilt(tilt) == Tilt(0))
+    return "Turn every speaker to face the listening position; none needs a tilt.";
   return "Turn every speaker to face the listening position, and tilt the two surround speakers " +
          Tilt(tilt) + " degrees, so that they point at the ears.";
 }
@@ -86,19 +89,27 @@ std::string OverLimit(const LimitCheck& check, const std::string& what, const ch
   return what + ", " + Length(check.result) + ", is " + excess + " more than " + limit + ".";
 }
 
+// The two results the report compares with a limit, each said to be over it or within it. The
+// surround spacing has no limit of its own: it is never over one.
 std::vector<std::string> Limits(const SetupSheet& sheet) {
+  const bool back = sheet.front_back.over;
+  const bool width = sheet.front_width_limit.over;
+  if (!back && !width) {
+    return {"The front-back spacing and front width are within the limits you gave."};
+  }
   std::vector<std::string> sentences;
-  if (sheet.front_back.over) {
+  if (back) {
     sentences.push_back(OverLimit(sheet.front_back,
                                   "The front-back spacing of the centre and surround speakers",
                                   "from front to back"));
   }
-  if (sheet.front_width_limit.over) {
+  if (width) {
     sentences.push_back(OverLimit(sheet.front_width_limit,
                                   "The front width, which is the listening distance",
                                   "across the front"));
   }
-  if (sentences.empty()) sentences.push_back("Both results are within the limits you gave.");
+  if (!back) sentences.push_back("The front-back spacing is within the limit you gave.");
+  if (!width) sentences.push_back("The front width is within the limit you gave.");
   return sentences;
 }
 

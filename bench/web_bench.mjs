@@ -1,5 +1,5 @@
 // The web build against its goals, in headless Chromium:
-//   (a) the site's size, every file gzipped (goal: under 100 KB);
+//   (a) the site's size, every file gzipped (goal: under 110 KiB);
 //   (b) the time from the start of loading to the first question, the moment the program first
 //       waits for a key, opened from disk (goal: under 1 s here), over ten loads;
 //   (c) the processor time the page uses while the program waits 5 s for a key (goal: none);
@@ -14,7 +14,7 @@ import zlib from 'node:zlib';
 import {fileUrl, openSite, typeKeys, waitFor, waitForRow, withBrowser} from '../tests/web/browser.mjs';
 
 const [site, screenshots] = process.argv.slice(2);
-const SIZE_GOAL = 100 * 1024;
+const SIZE_GOAL = 110 * 1024;
 const LOAD_GOAL_MS = 1000;
 const LOADS = 10;
 const IDLE_MS = 5000;
@@ -31,7 +31,7 @@ function siteSize() {
   }
   console.log(
       `site: ${raw} bytes, ${gzipped} gzipped = ${(gzipped / SIZE_GOAL).toFixed(3)} ` +
-      'of the 100 KB goal');
+      'of the 110 KiB goal');
 }
 
 async function firstQuestion(browser) {

@@ -10,7 +10,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXE
 if(EMSCRIPTEN)
   # The web build's package is its site, to open from disk or to put on any static host, with
   # the read-me and licence beside it.
-  install(DIRECTORY ${SORVANTA_WEB_SITE}/ DESTINATION . COMPONENT program)
+  install(DIRECTORY $<TARGET_FILE_DIR:sorvanta>/ DESTINATION . COMPONENT program)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .
           COMPONENT docs)
 elseif(WIN32)

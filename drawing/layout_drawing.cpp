@@ -46,6 +46,29 @@ const char* Kind(const std::vector<std::string>& stated) {
   return stated.size() > 1 ? "over" : nullptr;
 }
 
+std::string Joined(const std::vector<std::string>& lines, const char* between) {
+  std::string joined = lines.front();
+  for (std::size_t i = 1; i < lines.size(); ++i) joined += between + lines[i];
+  return joined;
+}
+
+// A text of the drawing as a sentence of its description.
+std::string Sentence(std::string words) {
+  if (words[0] >= 'a' && words[0] <= 'z') words[0] = static_cast<char>(words[0] - 'a' + 'A');
+  const char last = words.back();
+  return last == '.' || last == '?' || last == '!' ? words : words + ".";
+}
+
+// The drawing in words, for those who cannot see it: its heading names it, and its other
+// texts, each a sentence, describe it.
+std::string TitleAndDescription(const std::vector<std::string>& said) {
+  std::string description;
+  for (std::size_t i = 1; i < said.size(); ++i)
+    description += (i > 1 ? " " : "") + Sentence(said[i]);
+  return "<title>" + Escaped(said.front()) + "</title>\n<desc>" + Escaped(description) +
+         "</desc>\n";
+}
+
 struct Scene {
   double distance;  // R
   double radius;    // r
@@ -190,7 +213,7 @@ View SideView(const Scene& scene) {
               {{kListener + kGap, clear}, Across::kAfter, Along::kBelow}},
              Kind(distance));
   const double middle = s.y / 2;
-  view.Label({"surround height " + app::FormatResult(scene.height)}, {rise, middle},
+  view.Label({"surround height " + app::FormatMeasure(scene.height)}, {rise, middle},
              {{{rise - kGap - 1, middle}, Across::kBefore, Along::kLevel},
               {{rise - kGap - 1, std::min(s.y, 0.0) - kGap}, Across::kBefore, Along::kAbove},
               {{rise - kGap - 1, std::max(s.y, 0.0) + kGap}, Across::kBefore, Along::kBelow}});
@@ -218,6 +241,7 @@ class Document {
 
   void Heading(std::vector<std::string> lines, double space_after) {
     const Box box = TextBoxAt({{kMargin, height_}, Across::kAfter, Along::kBelow}, lines);
+    said_.push_back(Joined(lines, " "));
     Text text{std::move(lines), Across::kAfter, box, nullptr};
     svg_.Write(text);
     texts_.push_back(std::move(text));
@@ -229,8 +253,10 @@ class Document {
     const Point corner{kMargin + (width_ - extent.Width()) / 2, height_};
     view.Write(svg_, corner);
     const Point offset{corner.x - extent.left, corner.y - extent.top};
-    for (const Text& text : view.texts())
+    for (const Text& text : view.texts()) {
       texts_.push_back({text.lines, text.across, text.box.Moved(offset), text.kind});
+      said_.push_back(Joined(text.lines, ", "));
+    }
     height_ += extent.Height() + space_after;
   }
 
@@ -238,12 +264,16 @@ class Document {
   double height() const { return height_ + kMargin; }
   const std::vector<Text>& texts() const { return texts_; }
   const std::string& body() const { return svg_.text(); }
+  // Every text in words, in the order written: a heading's lines are one line broken to fit, a
+  // label's lines say one thing each.
+  const std::vector<std::string>& said() const { return said_; }
 
  private:
   double width_;
   double height_;
   Svg svg_;
   std::vector<Text> texts_;
+  std::vector<std::string> said_;
 };
 
 std::vector<std::string> HeadingPieces(const char* opening,
@@ -307,6 +337,7 @@ std::string LayoutSvg(const app::Layout& layout, const std::vector<std::string>&
       "height='%.0f' viewBox='0 0 %.0f %.0f' font-family='sans-serif' font-size='%.0f'>\n",
       std::ceil(document.width()), std::ceil(document.height()), std::ceil(document.width()),
       std::ceil(document.height()), kFontSize);
+  svg.text() += TitleAndDescription(document.said());
   // Scoped to the drawing: the page puts the document itself into its own, style sheet and all.
   svg.text() +=
       "<style>.sorvanta-layout .spk{fill:#333}.sorvanta-layout .ray{stroke:#888;"
@@ -324,12 +355,9 @@ std::string LayoutSvg(const app::Layout& layout, const std::vector<std::string>&
 TextPlacement PlaceTexts(const app::Layout& layout, const std::vector<std::string>& answers) {
   const Document document = Compose(layout, answers);
   TextPlacement placement{std::ceil(document.width()), std::ceil(document.height()), {}};
-  for (const Text& text : document.texts()) {
-    std::string joined = text.lines.front();
-    for (std::size_t i = 1; i < text.lines.size(); ++i) joined += "\n" + text.lines[i];
+  for (const Text& text : document.texts())
     placement.texts.push_back(
-        {joined, text.box.left, text.box.top, text.box.right, text.box.bottom});
-  }
+        {Joined(text.lines, "\n"), text.box.left, text.box.top, text.box.right, text.box.bottom});
   return placement;
 }
 

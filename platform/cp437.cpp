@@ -40,6 +40,14 @@ constexpr std::array<char32_t, 256> kToUnicode = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,  // F8
 };
 
+// The line pieces 0xB3 to 0xDA (single, double and mixed lines), as LinePieceOf names them.
+constexpr std::uint8_t kFirstLinePiece = 0xB3;
+constexpr std::string_view kLinePieces = "xuuukkuxkjjjkmvwtqnttmlvwtqnvvwwmmllnnjl";
+
+char AsciiLine(char piece) {
+  return piece == 'q' ? '-' : piece == 'x' ? '|' : '+';
+}
+
 // Every glyph encoded once, so that presenting a frame never encodes.
 struct GlyphTable {
   std::array<std::string, 256> utf8;
@@ -49,7 +57,9 @@ struct GlyphTable {
       const auto i = static_cast<std::size_t>(b);
       AppendUtf8(b == 0 ? U' ' : kToUnicode[i], &utf8[i]);
       const bool printable = b >= 0x20 && b < 0x7F;
-      ascii[i] = b == 0 ? " " : std::string(1, printable ? static_cast<char>(b) : '?');
+      const char piece = LinePieceOf(static_cast<std::uint8_t>(b));
+      const char shown = printable ? static_cast<char>(b) : piece != 0 ? AsciiLine(piece) : '?';
+      ascii[i] = b == 0 ? " " : std::string(1, shown);
     }
   }
 };
@@ -99,6 +109,11 @@ std::string Utf8Of(std::string_view bytes) {
 
 std::string_view GlyphOf(std::uint8_t b, bool utf8) {
   return utf8 ? Glyphs().utf8[b] : Glyphs().ascii[b];
+}
+
+char LinePieceOf(std::uint8_t b) {
+  const std::size_t at = static_cast<std::size_t>(b) - kFirstLinePiece;
+  return b >= kFirstLinePiece && at < kLinePieces.size() ? kLinePieces[at] : 0;
 }
 
 }  // namespace platform

@@ -24,7 +24,13 @@ void AppendUtf8(char32_t c, std::string* out);
 std::string Utf8Of(std::string_view bytes);
 
 // What the tty is sent to show byte `b`: its glyph in UTF-8 or, on a tty whose character set
-// is not UTF-8, the byte itself when it is printable ASCII and '?' otherwise. 0 is a space.
+// is not UTF-8, the byte itself when it is printable ASCII, a line piece's ASCII stand-in
+// (+, - or |) and '?' otherwise. 0 is a space.
 std::string_view GlyphOf(std::uint8_t b, bool utf8);
+
+// The piece of a line drawing that byte `b` shows, by the letter the VT100's line-drawing set
+// gives it (l k m j corners, q horizontal, x vertical, t u v w tees, n cross), a double line as
+// its single one; 0 for a byte that is no line piece.
+char LinePieceOf(std::uint8_t b);
 
 }  // namespace platform

@@ -22,11 +22,12 @@ void Move(int x, int y);
 void MessageBox(const char* message, const char* caption);
 void Beep(std::uint32_t type);
 // Text for the person to keep once the program has ended normally, after its final key: the
-// terminal leaves the final screen's text and then this on its normal screen, or writes both to
-// standard output when that is not the terminal. Nothing is left when the program is refused,
-// ended by a signal or hung up. A later call replaces the text. The Windows console keeps the
-// program's screen by itself, and the page shows the results beside its screen: on those it
-// goes nowhere.
+// terminal leaves the screen's text as it stands at this call (so what the program prints after
+// it, only for while it runs, is left out) and then this on its normal screen, or writes both
+// to standard output when that is not the terminal. Nothing is left when the program is
+// refused, ended by a signal or hung up. A later call replaces the text and the screen. The Windows
+// console keeps the program's screen by itself, and the page shows the results beside its screen:
+// on those it goes nowhere.
 void KeepAfterExit(const char* text);
 
 }  // namespace platform::window

@@ -34,7 +34,7 @@ std::string Row(const Frame& frame, int y, const KeptStyle& style) {
   for (int x = 0; x < RowLength(frame, y); ++x) {
     const Cell& c = frame.at(x, y);
     if (style.looks) {
-      const Rendition want = RenditionOf(c.attr, *style.looks);
+      const Rendition want = KeptRenditionOf(c.attr, *style.looks);
       if (!(pen == want || (Blank(c.ch) && SameOnBlank(pen, want)))) {
         out += Sgr(want);
         pen = want;
@@ -51,11 +51,17 @@ std::string Row(const Frame& frame, int y, const KeptStyle& style) {
 std::string KeptText(const Frame& frame, std::string_view kept, const KeptStyle& style) {
   int rows = frame.height;
   while (rows > 0 && RowLength(frame, rows - 1) == 0) --rows;
-  std::string out;
+  std::string out = style.over_screen ? "\x1b[0m\x1b[H" : "";
   for (int y = 0; y < rows; ++y) {
+    // Erased before the row is written: after a row as wide as the terminal the cursor may
+    // wait in its last column, which an erase there would take away.
+    if (style.over_screen) out += "\x1b[K";
     out += Row(frame, y, style);
     out += style.line_end;
   }
+  // Erased from below the rows, never from the top: some terminals (tmux) keep a whole
+  // screen that is erased in their scrollback, which would hold the rows twice.
+  if (style.over_screen) out += "\x1b[J";
   out += style.line_end;
   while (!kept.empty()) {
     const std::size_t end = std::min(kept.find('\n'), kept.size());

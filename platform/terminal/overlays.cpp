@@ -58,7 +58,7 @@ Frame TooSmallNotice(int term_w, int term_h, int need_w, int need_h) {
   Frame f(std::max(term_w, 1), std::max(term_h, 1), Cell{' ', kNoticeAttr});
   const std::string text = "Please enlarge this window to at least " + std::to_string(need_w) +
                            " x " + std::to_string(need_h) + " (now " + std::to_string(term_w) +
-                           " x " + std::to_string(term_h) + ")";
+                           " x " + std::to_string(term_h) + "); keys are ignored until then.";
   const std::vector<std::string> lines = Wrap(text, f.width);
   for (std::size_t i = 0; i < lines.size() && static_cast<int>(i) < f.height; ++i)
     Put(&f, 0, static_cast<int>(i), lines[i], kNoticeAttr, f.width);

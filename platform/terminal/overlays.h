@@ -8,7 +8,8 @@
 
 namespace platform::terminal {
 
-// A frame the size of the terminal asking for at least need_w x need_h.
+// A frame the size of the terminal asking for at least need_w x need_h, and saying that keys
+// do nothing meanwhile.
 Frame TooSmallNotice(int term_w, int term_h, int need_w, int need_h);
 
 // Draws a message box centred on `frame`: the caption on the top border, the message inside

@@ -123,6 +123,7 @@ void Presenter::Invalidate() {
   cx_ = cy_ = -1;
   cursor_shown_ = -1;
   shape_ = -1;
+  in_line_set_ = -1;
 }
 
 void Presenter::Clear(const Frame& next, std::string* out) {
@@ -144,7 +145,7 @@ void Presenter::DrawCell(const Frame& next, int x, int y, std::string* out) {
   MoveTo(next, x, y, true, out);
   const Cell& c = next.at(x, y);
   Pen(c.attr, Blank(c.ch), out);
-  *out += GlyphOf(c.ch, options_.utf8);
+  Glyph(c.ch, out);
   // Past the last column the terminal may hold a pending wrap: trust no column there.
   cx_ = x + 1 < next.width ? x + 1 : -1;
   if (cx_ < 0) cy_ = -1;
@@ -156,8 +157,8 @@ bool Presenter::GapFill(const Frame& next, int x, int y, std::string* fill) cons
   if (cy_ != y || cx_ < 0 || x <= cx_ || x - cx_ > 4) return false;
   for (int i = cx_; i < x; ++i) {
     const Cell& c = next.at(i, y);
-    if (!PenShows(c)) return false;
-    *fill += GlyphOf(c.ch, options_.utf8);
+    if (!PenShows(c) || SwitchesSet(c.ch)) return false;
+    *fill += GlyphInItsSet(c.ch);
   }
   return true;
 }
@@ -198,6 +199,31 @@ void Presenter::Pen(std::uint16_t attr, bool blank, std::string* out) {
   if (pen_ == want) return;
   *out += SgrChange(pen_, want, sets_attributes_);
   pen_ = want;
+}
+
+bool Presenter::InLineSet(std::uint8_t ch) const {
+  return !options_.utf8 && options_.line_set.Draws(LinePieceOf(ch));
+}
+
+// Whether drawing `ch` takes a switch of character set first. Without a line set nothing ever
+// switches.
+bool Presenter::SwitchesSet(std::uint8_t ch) const {
+  return !options_.utf8 && !options_.line_set.enter.empty() &&
+         in_line_set_ != static_cast<int>(InLineSet(ch));
+}
+
+std::string_view Presenter::GlyphInItsSet(std::uint8_t ch) const {
+  if (!InLineSet(ch)) return GlyphOf(ch, options_.utf8);
+  return {&options_.line_set.pieces[static_cast<unsigned char>(LinePieceOf(ch))], 1};
+}
+
+void Presenter::Glyph(std::uint8_t ch, std::string* out) {
+  if (SwitchesSet(ch)) {
+    const bool in_set = InLineSet(ch);
+    *out += in_set ? options_.line_set.enter : options_.line_set.leave;
+    in_line_set_ = in_set ? 1 : 0;
+  }
+  *out += GlyphInItsSet(ch);
 }
 
 void Presenter::PlaceCursor(const Frame& next, std::string* out) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/terminal/frame.h"
+#include "platform/terminal/line_drawing.h"
 #include "platform/terminal/rendition.h"
 
 namespace platform::terminal {
@@ -15,8 +16,10 @@ namespace platform::terminal {
 struct PresenterOptions {
   // The terminal erases with the current background colour, so a clear paints the screen.
   bool back_colour_erase = true;
-  // The tty's character set is UTF-8 (else glyphs become ASCII and '?').
+  // The tty's character set is UTF-8 (else glyphs become ASCII and '?', and line pieces are
+  // drawn in the line set where it has them).
   bool utf8 = true;
+  LineDrawing line_set;
   // The terminal takes DECSCUSR for the cursor's shape.
   bool cursor_shapes = true;
   std::string hide_cursor = "\x1b[?25l";
@@ -45,6 +48,10 @@ class Presenter {
   bool PenShows(const Cell& c) const;
   void Pen(std::uint16_t attr, bool blank, std::string* out);
   void PlaceCursor(const Frame& next, std::string* out);
+  bool InLineSet(std::uint8_t ch) const;
+  bool SwitchesSet(std::uint8_t ch) const;
+  std::string_view GlyphInItsSet(std::uint8_t ch) const;
+  void Glyph(std::uint8_t ch, std::string* out);
 
   PresenterOptions options_;
   std::array<Rendition, 256> looks_{};  // by attribute
@@ -55,6 +62,7 @@ class Presenter {
   int cx_ = -1, cy_ = -1;         // the terminal's cursor, -1 unknown
   int cursor_shown_ = -1;         // 0 hidden, 1 shown, -1 unknown
   int shape_ = -1;                // DECSCUSR style in force, -1 unknown
+  int in_line_set_ = -1;          // 1 in the line set, 0 in the normal one, -1 unknown
 };
 
 }  // namespace platform::terminal

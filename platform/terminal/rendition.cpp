@@ -72,6 +72,8 @@ Rendition NoColours(int fg, int bg, const TerminalLooks& looks) {
   return r;
 }
 
+constexpr int kPage = 15;  // bright white, the page that shows no mark
+
 }  // namespace
 
 int AnsiForeground(int index) {
@@ -93,6 +95,16 @@ Rendition RenditionOf(std::uint16_t attr, const TerminalLooks& looks) {
       break;
   }
   return NoColours(fg, bg, looks);
+}
+
+Rendition KeptRenditionOf(std::uint16_t attr, const TerminalLooks& looks) {
+  const int fg = Foreground(attr);
+  if (!kForegroundMarks[fg].bold) return Rendition{};
+  if (looks.colours == ColourDepth::kNone) return NoColours(fg, kPage, looks);
+  // Eight colours show a bright colour as its base colour in bold, which the mark has anyway.
+  Rendition r{AnsiForeground(looks.colours == ColourDepth::kSixteen ? fg : fg & 7)};
+  r.bold = looks.bold;
+  return r;
 }
 
 }  // namespace platform::terminal

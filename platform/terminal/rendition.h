@@ -34,6 +34,12 @@ struct Rendition {
 
 Rendition RenditionOf(std::uint16_t attr, const TerminalLooks& looks);
 
+// How a cell is drawn in the copy left on the terminal's normal screen, which has the
+// terminal's own colours, light or dark: no background anywhere, and the text in the terminal's
+// foreground, except text in a colour that marks it out (the warning's red), which keeps its
+// colour and is bold, or without colours takes the marks it has on the screen.
+Rendition KeptRenditionOf(std::uint16_t attr, const TerminalLooks& looks);
+
 // A blank shows only its background, and reverse video turns the foreground into it.
 inline bool SameOnBlank(const Rendition& a, const Rendition& b) {
   return a.bg == b.bg && a.reverse == b.reverse && (!a.reverse || a.fg == b.fg);

@@ -75,6 +75,30 @@ void LoadKeys(TerminalCaps* caps) {
   }
 }
 
+// Line pieces come from the alternate set only where the locale's character set cannot show
+// them itself: a UTF-8 terminal gets the pieces' own characters.
+void LoadLineDrawing(TerminalCaps* caps) {
+  caps->enable_line_set = StringCap("enacs", "");
+  caps->line_set =
+      LineDrawingOf(StringCap("acsc", ""), StringCap("smacs", ""), StringCap("rmacs", ""));
+}
+
+// xterm's title controls are taken by the emulators that say so (the XT flag, or a status line
+// that is xterm's title) and by the families whose descriptions leave that out (screen's, for
+// one, under tmux and GNU screen); a description with another status line has it set there.
+// The others, such as a VT100 or the Linux console, have no title at all.
+TitleControls LoadTitle(std::string_view term) {
+  const std::string status = StringCap("tsl", "");
+  const bool xterm_like = tigetflag(const_cast<char*>("XT")) > 0 || status.starts_with("\x1b]") ||
+                          term.starts_with("xterm") || term.starts_with("rxvt") ||
+                          term.starts_with("screen") || term.starts_with("tmux");
+  if (xterm_like) return XtermTitle();
+  const std::string end = StringCap("fsl", "");
+  if (status.empty() || end.empty()) return TitleControls{};
+  const char* start = tiparm(status.c_str(), 0);
+  return TitleControls{start != nullptr ? start : "", end, false};
+}
+
 void LoadDescription(int fd, TerminalCaps* caps) {
   const char* term = std::getenv("TERM");
   if (term == nullptr || *term == '\0' || std::string_view(term) == "dumb") {
@@ -96,11 +120,17 @@ void LoadDescription(int fd, TerminalCaps* caps) {
   caps->show_cursor = StringCap("cnorm", caps->show_cursor);
   caps->back_colour_erase = tigetflag(const_cast<char*>("bce")) > 0 || KnownToEraseWithBackground();
   caps->cursor_shapes = HasStringCap("Ss");
+  LoadLineDrawing(caps);
+  caps->title = LoadTitle(term);
   LoadKeys(caps);
   del_curterm(cur_term);
 }
 
 }  // namespace
+
+TitleControls XtermTitle() {
+  return TitleControls{"\x1b]2;", "\x07", true};
+}
 
 TerminalCaps LoadTerminalCaps(int fd) {
   TerminalCaps caps;

@@ -47,8 +47,11 @@ termios RawModes(termios t) {
   return t;
 }
 
+// The normal character set comes back with the rest: a signal may come in the middle of a
+// line piece.
 std::string RestoreText(const TerminalState& s) {
   std::string text = s.caps.leave_screen + "\x1b[0m" + s.caps.show_cursor;
+  if (s.line_set) text += s.caps.line_set.leave;
   if (s.caps.cursor_shapes) text += "\x1b[0 q";
   if (s.title_saved) text += kRestoreTitle;
   return text;
@@ -115,11 +118,18 @@ bool PlanRestore(const TerminalState& s, RestorePlan* plan, std::string* why) {
   return true;
 }
 
+// What takes the screen, at the start and after a stop.
+std::string EnterText(const TerminalState& s) {
+  return s.line_set ? s.caps.enter_screen + s.caps.enable_line_set : s.caps.enter_screen;
+}
+
 void SetUpDrawing(TerminalState& s) {
   s.utf8 = LocaleIsUtf8();
+  s.line_set = !s.utf8 && !s.caps.line_set.enter.empty();
   PresenterOptions options;
   options.back_colour_erase = s.caps.back_colour_erase;
   options.utf8 = s.utf8;
+  options.line_set = s.caps.line_set;
   options.cursor_shapes = s.caps.cursor_shapes;
   options.hide_cursor = s.caps.hide_cursor;
   options.show_cursor = s.caps.show_cursor;
@@ -147,9 +157,35 @@ void CloseAtExit() {
   _exit(128 + SIGHUP);
 }
 
+// A resize or a return from a stop, signalled through the self-pipe: what the terminal shows
+// is unknown, and its size may have changed.
+void TakeWakeUps() {
+  TerminalState& s = State();
+  const int reasons = TakeWakeReasons();
+  if (reasons & kWakeResized) ReadTerminalSize(s);
+  if (reasons != 0) s.presenter.Invalidate();
+}
+
+bool TooSmall(const TerminalState& s) {
+  return s.term_w < s.console.width() || s.term_h < s.console.height();
+}
+
+// Keys typed while the notice asks for a larger window would act on a dialog nobody sees
+// (close a message box, go into an answer): the keys after the first `from` are dropped. A
+// resize that came in with them is taken first: the size that counts is the one they were
+// typed at, and the notice is brought up to it.
+void DropKeysUnseen(std::size_t from, std::vector<InputRecord>* keys) {
+  if (keys->size() == from) return;
+  TakeWakeUps();
+  if (!TooSmall(State())) return;
+  keys->resize(from);
+  presented::Present();
+}
+
 // Reads what the keyboard holds; false once it has reached its end or failed.
 bool ReadKeys(std::vector<InputRecord>* keys) {
   TerminalState& s = State();
+  const std::size_t from = keys->size();
   char buf[256];
   for (;;) {
     const ssize_t n = read(s.key_fd, buf, sizeof buf);
@@ -158,18 +194,10 @@ bool ReadKeys(std::vector<InputRecord>* keys) {
     } else if (n < 0 && errno == EINTR) {
       continue;
     } else {
+      DropKeysUnseen(from, keys);
       return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
     }
   }
-}
-
-// A resize or a return from a stop, signalled through the self-pipe: what the terminal shows
-// is unknown, and its size may have changed.
-void TakeWakeUps() {
-  TerminalState& s = State();
-  const int reasons = TakeWakeReasons();
-  if (reasons & kWakeResized) ReadTerminalSize(s);
-  if (reasons != 0) s.presenter.Invalidate();
 }
 
 // A reader that has gone (sorvanta | head -1) ends nothing: what it did not take is lost, and
@@ -195,18 +223,25 @@ Frame FrameOf(const VirtualConsole& c) {
   return f;
 }
 
-// The final screen and the kept text, once the normal screen is back: there in the terminal's
-// looks, so that they stay in its scrollback; or as plain text on standard output when that is
-// not the terminal (sorvanta > plan.txt), the dialog having run on the terminal.
+// The kept copy, once the normal screen is back: there in the terminal's own colours, so that
+// it stays in its scrollback; or as plain text on standard output when that is not the
+// terminal (sorvanta > plan.txt), the dialog having run on the terminal. A terminal without a
+// screen of its own for the program still shows the final screen: the copy's rows replace it
+// there, in the terminal's colours, whether the text follows them or goes to the file.
 void LeaveKeptText(TerminalState& s) {
   if (!s.kept) return;
   KeptStyle style;
   style.utf8 = s.utf8;
+  KeptStyle on_tty = style;
+  on_tty.looks = s.caps.looks;
+  on_tty.line_end = "\r\n";
+  on_tty.over_screen = s.caps.enter_screen.empty();
   if (s.stdout_tty) {
-    style.looks = s.caps.looks;
-    style.line_end = "\r\n";
+    WriteUnlessBroken(STDOUT_FILENO, KeptText(s.kept->screen, s.kept->text, on_tty));
+  } else {
+    if (on_tty.over_screen) WriteUnlessBroken(s.screen_fd, KeptText(s.kept->screen, "", on_tty));
+    WriteUnlessBroken(STDOUT_FILENO, KeptText(s.kept->screen, s.kept->text, style));
   }
-  WriteUnlessBroken(STDOUT_FILENO, KeptText(FrameOf(s.console), *s.kept, style));
   s.kept.reset();
 }
 
@@ -266,10 +301,11 @@ bool OpenSession(std::string* why) {
   SetUpDrawing(s);
   s.title_saved = false;
   s.restore_text = RestoreText(s);
-  ArmSignalRestore(plan, s.restore_text, s.caps.enter_screen);
+  const std::string enter = EnterText(s);
+  ArmSignalRestore(plan, s.restore_text, enter);
   tcsetattr(s.key_fd, TCSANOW, &plan.key_raw);
   if (plan.screen_separate) tcsetattr(s.screen_fd, TCSADRAIN, &plan.screen_raw);
-  WriteAll(s.screen_fd, s.caps.enter_screen);
+  WriteAll(s.screen_fd, enter);
   ReadTerminalSize(s);
   s.console.Resize(std::min(s.term_w, kWidestBuffer), std::min(s.term_h, kWidestBuffer));
   s.attached = true;
@@ -293,7 +329,7 @@ void Present() {
   if (!s.attached) return;
   TakeWakeUps();
   Frame frame;
-  if (s.term_w < s.console.width() || s.term_h < s.console.height()) {
+  if (TooSmall(s)) {
     frame = TooSmallNotice(s.term_w, s.term_h, s.console.width(), s.console.height());
   } else {
     frame = FrameOf(s.console);
@@ -321,6 +357,7 @@ void WaitForKeys(std::vector<InputRecord>* keys) {
     }
     if (ready == 0) {
       s.decoder.Flush(keys);
+      DropKeysUnseen(0, keys);
       continue;
     }
     if (fds[1].revents & POLLIN) Present();
@@ -334,19 +371,20 @@ namespace platform::terminal {
 
 void QueueTitle(const std::string& utf8_title) {
   TerminalState& s = State();
-  if (!s.attached) return;
-  if (!s.title_saved) {
+  const TitleControls& title = s.caps.title;
+  if (!s.attached || title.start.empty()) return;
+  if (title.stack && !s.title_saved) {
     s.ahead += kSaveTitle;
     s.title_saved = true;
     s.restore_text = RestoreText(s);
     SetRestoreText(s.restore_text);
   }
-  s.ahead += "\x1b]2;" + utf8_title + "\x07";
+  s.ahead += title.start + utf8_title + title.end;
 }
 
 void KeepText(const std::string& text) {
   TerminalState& s = State();
-  if (s.attached) s.kept = text;
+  if (s.attached) s.kept = KeptCopy{FrameOf(s.console), text};
 }
 
 }  // namespace platform::terminal

@@ -20,6 +20,13 @@ struct MessageBoxText {
   std::string caption;
 };
 
+// What is left after the final screen at a normal close: the screen as it stood when the
+// program handed over its text, before the lines that only applied while it ran.
+struct KeptCopy {
+  Frame screen;
+  std::string text;
+};
+
 struct TerminalState : presented::PresentedConsole {
   bool attached = false;
   int key_fd = -1;  // the controlling terminal, opened by us
@@ -34,10 +41,11 @@ struct TerminalState : presented::PresentedConsole {
   int term_w = 80;
   int term_h = 25;
   std::string ahead;         // bell and title, sent in front of the next frame
+  bool line_set = false;     // line pieces are drawn in the terminal's alternate set
   std::string restore_text;  // what gives the screen back
   bool title_saved = false;  // the old title is on the terminal's title stack
   std::optional<MessageBoxText> box;
-  std::optional<std::string> kept;  // left after the final screen at a normal close
+  std::optional<KeptCopy> kept;
 };
 
 TerminalState& State();

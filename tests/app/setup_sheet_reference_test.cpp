@@ -184,6 +184,9 @@ void CheckSpeakers(const Exact& e, const app::SetupSheetText& text, SheetChecker
     check.Figure(name + " angle", cells[5], s.angle, 0, 1);
     if (i < 3 || mpfr_zero_p(e.h.get())) {
       EXPECT_EQ(cells[6], "level") << name;
+    } else if (cells[6] == "level") {
+      // A tilt that rounds to nothing at a tenth of a degree.
+      check.Figure(name + " tilt", "0.0", tilt, Stored(tilt, 10), 1);
     } else {
       const bool down = mpfr_sgn(e.h.get()) > 0;
       EXPECT_TRUE(cells[6].starts_with(down ? "down " : "up ")) << name << " tilt " << cells[6];
@@ -225,18 +228,26 @@ std::string ExcessOf(const std::string& sentence) {
 void CheckLimits(const app::Layout& layout, const app::SetupSheetText& text, SheetChecker& check) {
   const app::Inputs& in = layout.inputs;
   std::vector<Real> excesses;
+  std::vector<std::string> within;
   if (!(in.front_back_limit >= layout.front_back))
     excesses.push_back(Real(layout.front_back) - Real(in.front_back_limit));
+  else
+    within.push_back("The front-back spacing is within the limit you gave.");
   if (!(in.front_width_limit >= layout.listening_distance))
     excesses.push_back(Real(layout.listening_distance) - Real(in.front_width_limit));
+  else
+    within.push_back("The front width is within the limit you gave.");
   if (excesses.empty()) {
-    EXPECT_EQ(text.closing,
-              std::vector<std::string>{"Both results are within the limits you gave."});
+    EXPECT_EQ(text.closing, std::vector<std::string>{
+                                "The front-back spacing and front width are within the limits "
+                                "you gave."});
     return;
   }
-  ASSERT_EQ(text.closing.size(), excesses.size());
+  ASSERT_EQ(text.closing.size(), excesses.size() + within.size());
   for (std::size_t i = 0; i < excesses.size(); ++i)
     check.Figure(text.closing[i], ExcessOf(text.closing[i]), excesses[i], Stored(excesses[i], 1));
+  EXPECT_EQ(std::vector<std::string>(text.closing.begin() + excesses.size(), text.closing.end()),
+            within);
 }
 
 // Answers as a person types them: a few decimals, in metres, centimetres or millimetres, the

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,7 +27,8 @@ struct WorkedSheet {
   Cells spacings = {};
 };
 
-constexpr const char* kWithin = "Both results are within the limits you gave.";
+constexpr const char* kWithin =
+    "The front-back spacing and front width are within the limits you gave.";
 const std::string kNoLayout = "These answers give no layout to place: ";
 const std::string kAtTheListener =
     kNoLayout + "the listening distance is 0, which puts every speaker at the listening position.";
@@ -63,6 +65,14 @@ const WorkedSheet kWorkedSheets[] = {
      {"2.05", "left 1.18", "0.00", "2.36", "30.0", "level"},
      {"-1.15", "left 2.00", "0.50", "2.36", "120.0", "down 12.2"},
      {"2.36", "1.22", "1.22", "3.30", "3.30", "4.00"}},
+    // The same with room from front to back: the one within is said too.
+    {{"10", "2", "Y", "4", "0.5", "120"},
+     {"The front width, which is the listening distance, 2.36, is 0.36 more than the 2.00 you "
+      "allowed across the front.",
+      "The front-back spacing is within the limit you gave."},
+     {"2.05", "left 1.18", "0.00", "2.36", "30.0", "level"},
+     {"-1.15", "left 2.00", "0.50", "2.36", "120.0", "down 12.2"},
+     {"2.36", "1.22", "1.22", "3.30", "3.30", "4.00"}},
     {{"30", "12", "N", "20", "1.2", "100"},
      {kWithin},
      {"8.86", "left 5.11", "0.00", "10.22", "30.0", "level"},
@@ -71,10 +81,22 @@ const WorkedSheet kWorkedSheets[] = {
     // S lies one unit in the last place over A: its excess reads 0.00.
     {{"5.3", "100", "N", "100", "0", "100"},
      {"The front-back spacing of the centre and surround speakers, 5.30, is more than the 5.30 "
-      "you allowed from front to back, by less than 0.01."},
+      "you allowed from front to back, by less than 0.01.",
+      "The front width is within the limit you gave."},
      {"3.91", "left 2.26", "0.00", "4.52", "30.0", "level"},
      {"-0.78", "left 4.45", "0.00", "4.52", "100.0", "level"},
      {"4.52", "2.34", "2.34", "5.18", "5.18", "8.89"}},
+    // A tilt of less than a twentieth of a degree, and places a hair behind the listener.
+    {{"5", "4", "N", "6", "0.001", "110"},
+     {kWithin},
+     {"2.76", "left 1.60", "0.00", "3.19", "30.0", "level"},
+     {"-1.09", "left 3.00", "0.00", "3.19", "110.0", "level"},
+     {"3.19", "1.65", "1.65", "4.10", "4.10", "6.00"}},
+    {{"0.01", "0.01", "N", "0.01", "0.001", "110"},
+     {kWithin},
+     {"0.00", "left 0.00", "0.00", "0.01", "30.0", "level"},
+     {"0.00", "left 0.01", "0.00", "0.01", "110.0", "down 10.6"},
+     {"0.01", "0.00", "0.00", "0.01", "0.01", "0.01"}},
     {{"1", "1", "N", "2", "2", "100"}, {TooHigh("above")}},
     {{"1", "1", "N", "2", "-2", "100"}, {TooHigh("below")}},
     {{"0", "0", "N", "0", "0", "100"}, {kAtTheListener}},
@@ -82,6 +104,9 @@ const WorkedSheet kWorkedSheets[] = {
     {{"-1", "4", "N", "6", "0.5", "110"},
      {kNoLayout +
       "the listening distance, -0.75, is negative, which only a negative limit brings about."}},
+    {{"-0.001", "4", "N", "6", "0.5", "110"},
+     {kNoLayout + "the listening distance is below 0 by less than 0.01, which only a negative "
+                  "limit brings about."}},
     {{"5", "4", "Y", "6", "1E400", "110"},
      {kNoLayout + "a result is not a number, or too large to be one."}},
 };
@@ -161,6 +186,14 @@ TEST(SetupSheet, AnyAnswersFitEightyColumns) {
       column = c == '\n' ? 0 : column + 1;
       ASSERT_TRUE(c == '\n' || (c >= ' ' && c <= '~')) << plain;
       ASSERT_LE(column, static_cast<std::size_t>(app::kSheetColumns)) << plain;
+    }
+    // A figure that rounds to nothing has no sign and no direction.
+    for (const char* nothing : {"-0.00", "down 0.0", "up 0.0"}) {
+      for (std::size_t at = plain.find(nothing); at != std::string::npos;
+           at = plain.find(nothing, at + 1)) {
+        const char next = plain[at + std::strlen(nothing)];
+        ASSERT_TRUE(next >= '0' && next <= '9') << nothing << " in\n" << plain;
+      }
     }
   }
   EXPECT_GT(placed, 300);

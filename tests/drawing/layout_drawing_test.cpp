@@ -110,6 +110,8 @@ TEST(LayoutDrawing, WorkedExamplesStateTheReportsResults) {
        {"front width = listening distance 4.52",
         "front-back spacing 5.30\njust over your maximum of 5.30", "surround spacing 8.89",
         "listening distance 4.52", "surround height 0.00"}},
+      // A hair below ear level is at ear level as the tape measure reads.
+      {"5 4 N 6 -0.001 110", {"surround height 0.00"}},
   };
   for (const Drawn& c : cases) {
     SCOPED_TRACE(c.answers);
@@ -217,6 +219,45 @@ TEST(LayoutDrawing, DocumentHoldsThePlacedTexts) {
         if (line.find_first_of("<>&'") == std::string::npos) {
           EXPECT_NE(svg.find('>' + line + '<'), std::string::npos) << line;
         }
+      }
+    }
+  }
+}
+
+// Between `open` and `close` in the document; "" when they are not there.
+std::string Element(const std::string& svg, const std::string& name) {
+  const std::string open = "<" + name + ">", close = "</" + name + ">";
+  const std::size_t start = svg.find(open), end = svg.find(close);
+  if (start == std::string::npos || end == std::string::npos) return "";
+  return svg.substr(start + open.size(), end - start - open.size());
+}
+
+// The drawing says in words what it shows: its title is its heading, and its description holds
+// every other text, each line apart from the next as words or a sentence of its own (over the
+// limits, with nothing to draw, with answers that need escaping).
+TEST(LayoutDrawing, TitleAndDescriptionSayEveryText) {
+  for (const char* answers : {"5 4 N 6 0.5 110", "3 2 Y 4 0.5 120", "1 1 N 2 2 100",
+                              "0 0 N 0 0 100", "a&b 2 Y 4 0.5 120"}) {
+    SCOPED_TRACE(answers);
+    const Six six = Split(answers);
+    const std::string svg = drawing::LayoutSvg(LayoutOf(six), six);
+    const drawing::TextPlacement placement = drawing::PlaceTexts(LayoutOf(six), six);
+    std::string heading = placement.texts.front().text;
+    for (char& c : heading) c = c == '\n' ? ' ' : c;
+    EXPECT_EQ(Element(svg, "title"), drawing::Escaped(heading));
+    const std::string desc = Element(svg, "desc");
+    ASSERT_FALSE(desc.empty());
+    std::size_t at = 0;
+    for (std::size_t i = 1; i < placement.texts.size(); ++i) {
+      const std::string& text = placement.texts[i].text;
+      for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+        end = text.find('\n', start);
+        const std::string line = drawing::Escaped(text.substr(start, end - start));
+        const std::size_t found = desc.find(line.substr(1), at);
+        ASSERT_NE(found, std::string::npos) << line << " in " << desc;
+        at = found + line.size() - 1;
+        EXPECT_TRUE(at == desc.size() || std::string(", .").find(desc[at]) != std::string::npos)
+            << line << " runs on into " << desc.substr(at, 12);
       }
     }
   }

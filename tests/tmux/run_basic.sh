@@ -1,10 +1,11 @@
 #!/bin/bash
 # The program in a real terminal (tmux, 80x22): its banner, the questions when it asks them
 # (with one wrong answer, to see the message box), the closing line in its colours, a key to
-# end it and exit code 0, and the terminal given back.
+# end it and exit code 0, and the terminal given back. Midway the terminal is made too small:
+# keys typed while it asks to be enlarged are dropped, and the screen comes back as it was.
 # Usage: run_basic.sh BINARY [ARGS...]
 set -u
-. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/soak_lib.sh"
 need_tmux
 [ $# -ge 1 ] || { echo "usage: $0 BINARY [ARGS...]"; exit 2; }
 start_program "$@"
@@ -14,12 +15,22 @@ check '[ "$(row 2)" = "   Sorvanta v1" ]' "row 2 is the title line"
 check 'row 3 | grep -q "^   [^ ]" && row 4 | grep -q "^   [^ ]"' "rows 3 and 4 hold the credit and web lines"
 check '[ "$(pane "#{alternate_on}")" = 1 ]' "the program draws on the alternate screen"
 
-# A terminal too small for the screen shows a notice; the screen comes back intact.
-tmux -S "$SOCKET" resize-window -t t -x 60 -y 15
-wait_until screen_has "Please enlarge this window to at least 80 x 22 (now 60 x 15)"
-tmux -S "$SOCKET" resize-window -t t -x 80 -y 22
-wait_until row_has 2 "Sorvanta v1"
-check '[ "$(row 2)" = "   Sorvanta v1" ]' "row 2 is back after the resize"
+# shrink_typing KEYS...: KEYS typed while the terminal is too small (read once the notice shows
+# a new size), then the screen and cursor as they were once it is large again.
+notice() { screen | tr '\n' ' ' | tr -s ' ' | grep -qF "(now $1 x 15); keys are ignored until then."; }
+shrink_typing() {
+  local cursor
+  cursor=$(pane '#{cursor_y},#{cursor_x},#{cursor_flag}')
+  screen_colours >"$WORK/before"
+  tmux -S "$SOCKET" resize-window -t t -x 60 -y 15
+  wait_until notice 60
+  keys "$@"
+  tmux -S "$SOCKET" resize-window -t t -x 61 -y 15
+  wait_until notice 61
+  tmux -S "$SOCKET" resize-window -t t -x 80 -y 22
+  wait_until eval 'diff -q <(screen_colours) "$WORK/before" >/dev/null'
+  check '[ "$(pane "#{cursor_y},#{cursor_x},#{cursor_flag}")" = "$cursor" ]' "the cursor is back"
+}
 
 prompt_or_box() { row_has 21 "press any key to quit" || screen_has "ERROR" || [ -n "$(row 8 | tr -d ' ')" ]; }
 wait_until prompt_or_box
@@ -32,13 +43,19 @@ check_box() {
 }
 
 if screen_has "ERROR"; then
+  shrink_typing Enter
   check_box
 elif ! row_has 21 "press any key to quit"; then
-  # The six questions; the third is answered wrongly once.
-  keys 5 Enter 4 Enter X Enter
+  # The six questions; the terminal shrinks mid-answer, the third is answered wrongly once.
+  keys 5
+  wait_until eval '[ "$(answer_on 8)" = 5 ]'
+  shrink_typing 9 Enter
+  keys Enter 4 Enter X Enter
   check_box
   wait_until eval '[ -z "$(row 10 | cut -c72- | tr -d " ")" ]'
   keys N Enter 3 Enter 1 Enter 110 Enter
+  wait_until row_has 21 "press any key to quit"
+  check '[ "$(answer_on 8)" = 5 ]' "the first answer is 5, as typed before the shrink"
 fi
 
 wait_until row_has 21 "press any key to quit"

@@ -1,7 +1,8 @@
 """Reads a coloured tmux capture (capture-pane -p -e -N) and prints each row as its text, a
 tab and one letter a cell for how the cell is drawn. In colour: a answer (black on bright
 white), p prompt (dark grey on bright white), w warning (light red on bright white), b the
-terminal's own foreground on bright white (cells erased with that background). Without colour
+terminal's own foreground on bright white (cells erased with that background); A, P, W and B
+the same in eight colours, on light grey, the greys and the red bold. Without colour
 (the terminal's own foreground and background): n normal, d dim, r reverse video and bold.
 ? anything else, such as a colour in a cell with attributes.
 The drawing state carries over from row to row, as tmux emits only the changes."""
@@ -14,6 +15,10 @@ NAMES = {
     (90, 107, NONE): "p",
     (91, 107, NONE): "w",
     (39, 107, NONE): "b",
+    (30, 47, NONE): "A",
+    (30, 47, frozenset({"bold"})): "P",
+    (31, 47, frozenset({"bold"})): "W",
+    (39, 47, NONE): "B",
     (39, 49, NONE): "n",
     (39, 49, frozenset({"dim"})): "d",
     (39, 49, frozenset({"bold", "reverse"})): "r",

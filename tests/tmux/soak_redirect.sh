@@ -28,7 +28,7 @@ dialog_with() {
     check_dialog_rows
     check '[ ! -s "$WORK/out" ]' "$redirections: nothing in the output file during the dialog"
     finish_program
-    check 'grep -qx "   press any key to quit" "$WORK/out" && grep -qx "   Setup sheet" "$WORK/out"' \
+    check 'grep -qx "   Sorvanta v1" "$WORK/out" && grep -qx "   Setup sheet" "$WORK/out"' \
       "$redirections: the final screen and the setup sheet in the output file"
     check '! grep -q $'"'"'\e'"'"' "$WORK/out"' "$redirections: the output file is plain text"
     if [ -f "$WORK/err" ]; then

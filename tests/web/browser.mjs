@@ -60,7 +60,9 @@ export async function withBrowser(body) {
 const TYPES = {
   '.html': 'text/html',
   '.css': 'text/css',
-  '.js': 'text/javascript'
+  '.js': 'text/javascript',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
 };
 
 // A static server of `dir` on a free local port; resolves to its address and its closer.

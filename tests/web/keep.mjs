@@ -1,23 +1,30 @@
 // Keeping the results. Printed: the page as the browser prints it (page.pdf, the print style
-// sheet) on A4 and on Letter is one page (pdfinfo, and one picture from pdftoppm, left in the
-// output folder to look at), whose text (pdftotext) holds the report's rows, the drawing's
-// labels and every figure of the setup sheet, and nothing to press; on paper the report is
-// black on white and whole. Saved: the drawing downloaded as sorvanta-layout.svg is the
-// program's own SVG (the results document for the same answers).
+// sheet) on A4 and on Letter, with background graphics and without, is one page (pdfinfo, and
+// one picture from pdftoppm, left in the output folder to look at), whose text (pdftotext)
+// begins with a heading that names the plan and holds the report's rows, the drawing's labels
+// and every figure and speaker of the setup sheet, and nothing to press or "press any key"; on
+// paper the report is black on white and whole, and every text beside it reads at 4.5:1 on its
+// background and on the paper. Saved: the drawing downloaded as sorvanta-layout.svg is the
+// program's own SVG (the results document for the same answers), with the title and the
+// description the page shows.
 //   node keep.mjs SITE_DIR RESULTS_DOCUMENT_TOOL_JS OUTPUT_DIR
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import {check, fileUrl, openSite, requireProgram, resultsDocument, rowText, typeKeys, waitForResults, waitForRow, withBrowser} from './browser.mjs';
+import {check, contrast, fileUrl, openSite, requireProgram, resultsDocument, rowText, typeKeys, waitForResults, waitForRow, withBrowser} from './browser.mjs';
 
 const [site, tool, output] = process.argv.slice(2);
 requireProgram('/usr/bin/pdftoppm', '(poppler-utils) to see the printed page');
 const FORMATS = ['A4', 'Letter'];
 // Over both limits, one that cannot be placed, and the first worked example.
 const CASES = ['3 2 Y 4 0.5 120', '1 1 N 2 2 100', '5 4 N 6 0.5 110'];
-const NOT_PRINTED = ['Start again', 'Print', 'Copy link', 'Save drawing', 'Type each answer'];
+const NOT_PRINTED =
+    ['Start again', 'Print', 'Copy link', 'Save drawing', 'Type each answer', 'press any key'];
+// Printed with the browser's "Background graphics" off and on.
+const BACKGROUNDS = [false, true];
+const HEADING = 'Sorvanta: The layout for the answers ';
 
 async function finished(browser, answers) {
   const page = await openSite(browser, fileUrl(site), '', null, {width: 1366, height: 768});
@@ -39,14 +46,38 @@ async function printStyle(page) {
       const s = getComputedStyle(e);
       return s.color + ' on ' + s.backgroundColor;
     }));
+    // Each text beside the report against the background it is printed on, and against the
+    // paper where backgrounds are left out.
+    const opaque = (e) => {
+      for (; e !== null; e = e.parentElement) {
+        const background = getComputedStyle(e).backgroundColor;
+        if (!/rgba\(.*, 0\)$|transparent/.test(background)) return background;
+      }
+      return 'rgb(255, 255, 255)';
+    };
+    const texts = Array.from(document.querySelectorAll('#beside *, #plan-title'))
+                      .filter(
+                          (e) => e.getClientRects().length > 0 &&
+                              Array.from(e.childNodes)
+                                  .some((n) => n.nodeType === 3 && n.textContent.trim() !== ''))
+                      .map(
+                          (e) =>
+                              [e.tagName + ' ' + e.textContent.slice(0, 20),
+                               getComputedStyle(e).color, opaque(e)]);
     return {
       shown: shown('button, input, .intro'),
       colours: [...colours],
       overflow: getComputedStyle(document.getElementById('frame')).overflowX,
+      texts,
     };
   });
   await page.emulateMediaType(null);
   check(style.shown.length === 0, 'printed: ' + style.shown.join());
+  check(style.texts.length > 0, 'no text beside the report on paper');
+  for (const [what, colour, background] of style.texts) {
+    const least = Math.min(contrast(colour, background), contrast(colour, 'rgb(255, 255, 255)'));
+    check(least >= 4.5, `on paper "${what}" is ${colour} on ${background}: ${least.toFixed(2)}:1`);
+  }
   check(
       style.colours.join() === 'rgb(0, 0, 0) on rgb(255, 255, 255)',
       'the report is printed in ' + style.colours.join('; '));
@@ -62,18 +93,21 @@ const ENTITIES = {
   apos: '\''
 };
 
-// The drawing's labels, each line of each as its own text, from the SVG's markup.
+// The drawing's labels, each line of each as its own text, from the SVG's markup (its title and
+// description are not drawn).
 function labels(svg) {
-  return Array.from(svg.matchAll(/>([^<>{]+)</g), (m) => m[1].trim())
+  const drawn = svg.replace(/<(title|desc)>[^<]*<\/\1>/g, '');
+  return Array.from(drawn.matchAll(/>([^<>{]+)</g), (m) => m[1].trim())
       .filter((text) => text !== '')
       .map((text) => text.replace(/&(\w+);/g, (entity, name) => ENTITIES[name] || entity));
 }
 
-async function printed(page, answers, results, format) {
+async function printed(page, answers, results, format, printBackground) {
   const sheet = results.sheet;
-  const name = 'print-' + answers.replaceAll(' ', '_') + '-' + format;
+  const name = 'print-' + answers.replaceAll(' ', '_') + '-' + format +
+      (printBackground ? '-background' : '');
   const pdf = path.join(output, name + '.pdf');
-  await page.pdf({path: pdf, format});
+  await page.pdf({path: pdf, format, printBackground});
   const pages = execFileSync('pdfinfo', [pdf]).toString().match(/^Pages:\s+(\d+)/m)[1];
   check(pages === '1', format + ': ' + pages + ' pages');
   for (const old of fs.readdirSync(output).filter((f) => f.startsWith(name + '-'))) {
@@ -82,7 +116,10 @@ async function printed(page, answers, results, format) {
   execFileSync('pdftoppm', ['-png', '-r', '100', pdf, path.join(output, name)]);
   const pictures = fs.readdirSync(output).filter((f) => f.startsWith(name + '-'));
   check(pictures.length === 1, format + ': pictures ' + pictures.join());
-  const text = words(execFileSync('pdftotext', [pdf, '-']).toString());
+  const text = words(execFileSync('pdftotext', [pdf, '-']).toString()).trim();
+  check(
+      text.startsWith(HEADING + results.answers.join(', ')),
+      'the printout begins ' + text.slice(0, 60));
   const report = [16, 17].map(async (row) => (await rowText(page, row)).trim().split(/ {2,}/));
   const wanted = [
     ...(await Promise.all(report)).flat(), ...labels(results.drawing), sheet.title,
@@ -125,10 +162,21 @@ withBrowser(async (browser) => {
     const page = await finished(browser, answers);
     try {
       await printStyle(page);
-      for (const format of FORMATS) await printed(page, answers, results, format);
+      for (const format of FORMATS) {
+        for (const background of BACKGROUNDS) {
+          await printed(page, answers, results, format, background);
+        }
+      }
       const file = await saved(browser, page);
       check(file.name === 'sorvanta-layout.svg', 'the drawing is saved as ' + file.name);
       check(file.content === results.drawing, 'the saved drawing is not the program\'s');
+      const said = async (part) => page.$eval('#drawing svg > ' + part, (e) => e.textContent);
+      for (const part of ['title', 'desc']) {
+        const inFile = file.content.match(new RegExp(`<${part}>([^<]+)</${part}>`));
+        check(
+            inFile && inFile[1].replaceAll('&amp;', '&') === await said(part),
+            'the saved drawing\'s ' + part + ' is not the page\'s');
+      }
       check(page.siteErrors.length === 0, page.siteErrors.join('\n'));
     } catch (error) {
       throw new Error(answers + ': ' + error.message);
@@ -136,5 +184,7 @@ withBrowser(async (browser) => {
     await page.close();
     console.log('passed: ' + answers);
   }
-  console.log('keep passed: ' + CASES.length + ' cases, printed on ' + FORMATS.join(' and '));
+  console.log(
+      'keep passed: ' + CASES.length + ' cases, printed on ' + FORMATS.join(' and ') +
+      ' with backgrounds and without');
 });

@@ -3,10 +3,10 @@
 // and its shortcuts do not end the program at the report; Tab leaves the screen and Shift+Tab
 // comes back to it, the focus always shows, keys go to a button that has the focus and not to
 // the program (Start again, pressed in the middle of the dialog), and the program still gets
-// every key it reads: typing, Backspace and Enter at a question, and the key that ends it at the
-// report.
+// every key it reads: typing, Backspace and Enter at a question. At the report only a key typed
+// into the screen ends it: not Tab, the browser's keys, a modifier alone or any click.
 //   node keyboard.mjs SITE_DIR
-import {check, fileUrl, openSite, rowText, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
+import {check, fileUrl, openSite, rowText, shown, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
 
 const site = process.argv[2];
 const BROWSER_KEYS = [
@@ -17,11 +17,39 @@ const BROWSER_KEYS = [
 ];
 const PROGRAM_KEYS = ['Digit7', 'KeyA', 'Period', 'Space', 'Backspace'];
 
-// Every keydown the page let through, and whether it cancelled it, seen after its handlers.
+// Every keydown the page let through, and whether it cancelled it, seen after its handlers; and
+// the browser's print dialog left out, counted instead.
 function recordKeys() {
   window.keysSeen = [];
   window.addEventListener('keydown', (e) => window.keysSeen.push([e.code, e.defaultPrevented]));
+  window.printed = 0;
+  window.print = () => window.printed++;
 }
+
+const chord = (modifier, code) => (page) => press(page, [modifier, code]);
+const key = (code) => (page) => press(page, [null, code]);
+const click = (selector) => (page) => page.click(selector);
+
+// At the report, with the screen focused: what leaves the program running, and what a key
+// typed there then does.
+const STAYS = [
+  ['Tab', key('Tab')],
+  ['Shift+Tab', chord('Shift', 'Tab')],
+  ['F5', key('F5')],
+  ['Ctrl+F', chord('Control', 'KeyF')],
+  ['Shift alone', key('ShiftLeft')],
+  ['Ctrl alone', key('ControlRight')],
+  ['Alt alone', key('AltLeft')],
+  ['Caps Lock', key('CapsLock')],
+  ['a click on the screen', click('#screen')],
+  ['a click on Print', click('#print')],
+  ['a click on Copy link', click('#copy-link')],
+  ['a click on Save drawing', click('#save-drawing')],
+  ['a click on the results', click('#results')],
+  ['a click on the drawing', click('#drawing svg')],
+  ['a click on the sheet', click('#speakers table')],
+  ['a click on the spacings', click('#spacings table')],
+];
 
 async function press(page, [modifier, code]) {
   if (modifier) await page.keyboard.down(modifier);
@@ -89,6 +117,34 @@ async function startAgain(page) {
   check(await focused(page) === 'keys', 'the new run has not the keyboard');
 }
 
+// The program ends only at a key typed into the screen, and says so in a visitor's words with
+// the results still there to keep.
+async function finalWait(browser, page) {
+  const downloads = await browser.target().createCDPSession();
+  await downloads.send('Browser.setDownloadBehavior', {behavior: 'deny'});
+  await waitFor(page, 'the results', () => !document.getElementById('keep').hidden);
+  for (const [what, act] of STAYS) {
+    await page.focus('#keys');
+    const seen = await act(page);
+    check(
+        await page.evaluate(() => window.sorvanta.exitCode()) === null,
+        what + ' ended the program at the report');
+    check(!(seen && seen[1] && what.startsWith('Ctrl')), what + ' was cancelled');
+  }
+  check(await page.evaluate(() => window.printed) === 1, 'Print did not print');
+  await downloads.detach();
+  await page.click('#screen');
+  await page.keyboard.press('KeyQ');
+  await waitFor(page, 'exit code 0', () => window.sorvanta.exitCode() === 0);
+  const ended = await page.$eval('#ended', (e) => e.textContent);
+  check(
+      /has ended.*Your plan stays below.*Start again/.test(ended) && !/exit code/.test(ended),
+      'the page says ' + JSON.stringify(ended));
+  for (const kept of ['#beside svg', '#speakers table', '#print', '#copy-link', '#save-drawing']) {
+    check(await shown(page, kept), kept + ' went when the program ended');
+  }
+}
+
 withBrowser(async (browser) => {
   const page = await openSite(browser, fileUrl(site), '', recordKeys);
   await waitForRow(page, 8, 'Maximum front-back spacing');
@@ -105,9 +161,9 @@ withBrowser(async (browser) => {
   await waitForRow(page, 21, 'press any key to quit');
   await browserKeys(page, true);
   check(await page.evaluate(() => window.sorvanta.exitCode()) === null, 'a shortcut ended it');
-  await page.keyboard.press('KeyQ');
-  await waitFor(page, 'exit code 0', () => window.sorvanta.exitCode() === 0);
+  await finalWait(browser, page);
   check(page.siteErrors.length === 0, page.siteErrors.join('\n'));
   console.log(
-      'keyboard passed: ' + BROWSER_KEYS.length + ' browser keys, Tab, the program\'s keys');
+      'keyboard passed: ' + BROWSER_KEYS.length + ' browser keys, Tab, the program\'s keys, ' +
+      STAYS.length + ' keys and clicks at the report');
 });

@@ -150,7 +150,8 @@ TEST(ResultsDocument, FirstWorkedExampleInPlace) {
       Part(json, "sheet.rows.3"),
       "[\"LS surround left\",\"-1.09\",\"left 3.00\",\"0.50\",\"3.23\",\"110.0\",\"down 8.9\"]");
   EXPECT_EQ(Part(json, "sheet.spacings.1"), "{\"label\":\"C to L\",\"value\":\"1.67\"}");
-  EXPECT_EQ(Part(json, "sheet.closing"), "[\"Both results are within the limits you gave.\"]");
+  EXPECT_EQ(Part(json, "sheet.closing"),
+            "[\"The front-back spacing and front width are within the limits you gave.\"]");
   EXPECT_NE(Part(json, "drawing").find("listening distance 3.23"), std::string::npos);
 }
 

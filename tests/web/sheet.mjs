@@ -32,7 +32,7 @@ const CASES = [
       ['RS surround right', 'Tilt', 'down 8.9']
     ],
     spacings: [['C to L', '1.67'], ['LS to RS', '6.00']],
-    says: 'Both results are within the limits you gave.'
+    says: 'The front-back spacing and front width are within the limits you gave.'
   },
   {answers: '4 5 N 8 1 110', spacings: [['LS to RS', '5.28']], says: 'within the limits'},
   {answers: '10 3 N 10 1 110', spacings: [['L to R (front width)', '3.00'], ['LS to RS', '5.32']]},

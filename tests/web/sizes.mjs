@@ -4,7 +4,9 @@
 // report: the screen's text at least 12 CSS px, the document no wider than the window, the
 // cursor in view, the question in words where the screen is wider than its frame, buttons a
 // finger can hit on a touch screen, and the drawing's labels at least 11 CSS px. Zoom makes the
-// text larger.
+// text larger. At the report, typed or (on the phones) replayed from a link: every result's
+// value in view in the frame; at 320 px and 400 % the drawing and the tables fit or scroll in a
+// frame that says so; and on phones, a tablet and at 200 % no figure of the tables broken.
 //   node sizes.mjs SITE_DIR
 import {check, fileUrl, openSite, typeKeys, waitFor, waitForRow, withBrowser} from './browser.mjs';
 
@@ -15,6 +17,7 @@ const TOUCH = {
 };
 const VIEWPORTS = [
   {name: 'phone 320', width: 320, height: 640, deviceScaleFactor: 2, ...TOUCH},
+  {name: 'phone 360', width: 360, height: 800, deviceScaleFactor: 3, ...TOUCH},
   {name: 'phone 390', width: 390, height: 844, deviceScaleFactor: 3, ...TOUCH},
   {name: 'phone on its side', width: 844, height: 390, deviceScaleFactor: 3, ...TOUCH},
   {name: 'tablet', width: 820, height: 1180, deviceScaleFactor: 2, ...TOUCH},
@@ -24,6 +27,70 @@ const VIEWPORTS = [
   {name: 'desktop at 200 %', width: 683, height: 384, deviceScaleFactor: 2, zoom: 2},
   {name: 'desktop at 400 %', width: 342, height: 192, deviceScaleFactor: 4, zoom: 4},
 ];
+
+// Where a link's replay is to leave the results in view as typing does.
+const REPLAYED = ['phone 320', 'phone 390'];
+const LINK = '?answer=5&answer=4&answer=N&answer=6&answer=0.5&answer=110';
+// Where the drawing and the tables must fit or scroll in a frame of their own that says so, and
+// where no figure of the tables may break onto a second line.
+const FRAMED = ['phone 320', 'desktop at 400 %'];
+const WHOLE_FIGURES = ['phone 320', 'phone 360', 'phone 390', 'tablet', 'desktop at 200 %'];
+
+// At the report, the cells of each result's value (from column 72) inside the frame's visible
+// box; each frame of the results that is narrower than its content, whether it scrolls, can be
+// reached by the keyboard, has a name and shows a shade at a cut edge; the table cells whose
+// figure takes more than one line.
+function measureResults() {
+  const frame = document.getElementById('frame');
+  const screen = document.getElementById('screen').getBoundingClientRect();
+  const rows = window.sorvanta.cells();
+  const cell = screen.width / rows[0].length;
+  const left = frame.getBoundingClientRect().left + frame.clientLeft;
+  const values =
+      [15, 16, 17]
+          .map((y) => rows[y].slice(71).map((c) => c[0]).join('').trimEnd())
+          .map((value, i) => {
+            const from = screen.left + 71 * cell;
+            const to = from + value.length * cell;
+            return [i + 16, value, from >= left - 0.5 && to <= left + frame.clientWidth + 0.5];
+          })
+          .filter(([, value]) => value !== '');
+  const frames = ['drawing', 'speakers', 'spacings'].map((id) => {
+    const part = document.getElementById(id);
+    const style = getComputedStyle(part);
+    return {
+      id,
+      fits: part.scrollWidth <= part.clientWidth + 1,
+      scrolls: /auto|scroll/.test(style.overflowX) && part.tabIndex === 0 &&
+          part.getAttribute('aria-label') !== null &&
+          part.parentElement.classList.contains('cut-right'),
+    };
+  });
+  const wrapped = Array.from(document.querySelectorAll('.sheet td'))
+                      .filter((td) => {
+                        const style = getComputedStyle(td);
+                        const content = td.getBoundingClientRect().height -
+                            parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
+                        return content > 1.5 * parseFloat(style.lineHeight);
+                      })
+                      .map((td) => (td.dataset.heading || '') + ' ' + td.textContent);
+  return {values, frames, wrapped};
+}
+
+function checkResults(v, how, m) {
+  const where = v.name + ', ' + how + ': ';
+  check(m.values.length === 3, where + 'the values are ' + JSON.stringify(m.values));
+  for (const [row, value, inView] of m.values) {
+    check(inView, where + 'the value ' + value + ' on row ' + row + ' is not in view');
+  }
+  if (FRAMED.includes(v.name)) {
+    for (const f of m.frames)
+      check(f.fits || f.scrolls, where + f.id + ' neither fits nor says it scrolls');
+  }
+  if (WHOLE_FIGURES.includes(v.name)) {
+    check(m.wrapped.length === 0, where + 'figures broken: ' + JSON.stringify(m.wrapped));
+  }
+}
 
 // What the page shows, measured in it.
 function measure() {
@@ -80,7 +147,23 @@ async function atReport(page, v) {
   const m = await page.evaluate(measure);
   checkShown(v, 'the report', m);
   check(m.labels >= 11, v.name + ': the drawing\'s labels are ' + m.labels + ' px');
+  await inViewOnceDrawn(page);
+  checkResults(v, 'typed', await page.evaluate(measureResults));
   return m.labels;
+}
+
+// Scrolling follows the layout the results' arrival makes, as the page is next drawn.
+function inViewOnceDrawn(page) {
+  return page.evaluate(
+      () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0))));
+}
+
+async function replayed(browser, v) {
+  const page = await openSite(browser, fileUrl(site), LINK, null, v);
+  await waitFor(page, 'the drawing', () => !document.getElementById('beside').hidden);
+  await inViewOnceDrawn(page);
+  checkResults(v, 'replayed from a link', await page.evaluate(measureResults));
+  await page.close();
 }
 
 withBrowser(async (browser) => {
@@ -91,6 +174,7 @@ withBrowser(async (browser) => {
     if (v.zoom) zoomed.push([v.zoom, devicePixels]);
     const labels = await atReport(page, v);
     check(page.siteErrors.length === 0, page.siteErrors.join('\n'));
+    if (REPLAYED.includes(v.name)) await replayed(browser, v);
     console.log(
         `passed: ${v.name}, text ${(devicePixels / v.deviceScaleFactor).toFixed(1)} px, ` +
         `labels ${labels.toFixed(1)} px`);

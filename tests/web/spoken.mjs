@@ -2,8 +2,9 @@
 // angle, and results over their limits. After each step, the entries the page's log gained
 // (what a screen reader says), and the accessibility tree from the DevTools protocol: one
 // heading of level 1, the screen a named region, the log, the key field named by the question
-// being asked and described by what was typed, the message box, and the drawing with a title
-// and a description that carries the results.
+// being asked and described by what was typed, the message box (which says its message itself,
+// not again in the log), no blank row of the screen as text, and the drawing with the program's
+// title and a description whose labels stand apart.
 //   node spoken.mjs SITE_DIR
 import {accessibilityTree, check, fileUrl, openSite, saidEntries, typeKeys, waitFor, withBrowser} from './browser.mjs';
 
@@ -20,6 +21,12 @@ const NOTHING = 'Nothing typed yet';
 const REPORT = 'Front-back spacing of the centre and surround speakers: 3.52, over your limit. ' +
     'Listening distance and side-side spacing of the front L/R speakers: 2.36, over your limit.';
 
+// The drawing's labels in its description, each apart from the next.
+const DESCRIBED = [
+  'Front-back spacing 3.52, over your maximum of 3.00 by 0.52. ',
+  'LS, RS, as far from the ears as C, L, R. '
+];
+
 // Keys typed (or the box closed), the entries the log gains, then the key field's name and
 // description, and the box's message when it is open.
 const STEPS = [
@@ -31,12 +38,12 @@ const STEPS = [
   {type: '3', says: [], asks: Q1, typed: 'Typed so far: 3'},
   {type: '\r', says: ['Your answer: 3. ' + Q2], asks: Q2, typed: NOTHING},
   {type: '2\r', says: ['Your answer: 2. ' + Q3], asks: Q3, typed: NOTHING},
-  {type: 'x\r', says: ['Your answer: x.', YN + '.'], box: YN},
+  {type: 'x\r', says: ['Your answer: x.'], box: YN},
   {close: 'Enter', says: [Q3], asks: Q3, typed: NOTHING},
   {type: 'Y\r', says: ['Your answer: Y. ' + Q4], asks: Q4, typed: NOTHING},
   {type: '4\r', says: ['Your answer: 4. ' + Q5], asks: Q5, typed: NOTHING},
   {type: '0.5\r', says: ['Your answer: 0.5. ' + Q6], asks: Q6, typed: NOTHING},
-  {type: '99\r', says: ['Your answer: 99.', ANGLE + '.'], box: ANGLE},
+  {type: '99\r', says: ['Your answer: 99.'], box: ANGLE},
   {close: 'Space', says: [Q6], asks: Q6, typed: NOTHING},
   {
     type: '120\r',
@@ -80,6 +87,9 @@ function checkTree(tree, step) {
   check(tree.filter((n) => n.role === 'heading' && n.level === 1).length === 1, 'not one h1');
   check(one('region', 'the screen').name === 'The program\'s screen', 'the screen is unnamed');
   check(one('log', 'what is said').name !== '', 'the log is unnamed');
+  // A row of the screen is 80 spaces where it is blank.
+  const blank = tree.filter((n) => n.role === 'StaticText' && /^ {80}$/.test(n.name));
+  check(blank.length === 0, blank.length + ' blank rows of the screen as text');
   const field = one('textbox', 'the key field');
   check(
       field.name === step.asks && field.description === step.typed,
@@ -89,8 +99,12 @@ function checkTree(tree, step) {
 async function checkDrawing(page) {
   const tree = await accessibilityTree(page);
   const img = tree.find((n) => n.role === 'image');
-  check(img && img.name.includes('layout'), 'the drawing has no title: ' + JSON.stringify(img));
-  check(img.description.startsWith(REPORT), 'the drawing is described as ' + img.description);
+  check(
+      img && img.name === 'The layout for the answers 3, 2, Y, 4, 0.5, 120',
+      'the drawing\'s title is ' + JSON.stringify(img));
+  check(
+      DESCRIBED.every((words) => img.description.includes(words)),
+      'the drawing is described as ' + img.description);
   const list = await page.$$eval('#results li', (items) => items.map((i) => i.textContent));
   check(
       list.length === 2 && list.every((item) => item.endsWith('(over your limit)')),

@@ -37,34 +37,31 @@ KeptStyle Looks(ColourDepth colours, bool dim = true) {
   return style;
 }
 
-// A row's cells as each kind of terminal draws them: a change of look names every parameter
-// from a reset, a blank keeps the pen where only its background shows, and the row ends reset.
+// A row's cells as each kind of terminal draws them in the copy, in its own colours: only a
+// result over its limit stands out, named from a reset, and the row ends reset.
 TEST(KeptText, RowsInTheTerminalsLooks) {
   const std::vector<Piece> question = {{0, "   Q?", kPrompt}, {7, "5", kAnswer}};
   const std::vector<Piece> over = {{0, "   S", kPrompt}, {6, "4.32", kWarning}};
   const std::vector<Piece> panel = {{0, "A", kAnswer}, {2, " ", kPanel}, {4, "B", kAnswer}};
-  const std::vector<Piece> glyph = {{0, "\x82", kAnswer}};
+  const std::vector<Piece> glyph = {{0, "\x82\xDA", kAnswer}};
   const struct {
     const char* name;
     std::vector<Piece> row;
     KeptStyle style;
     std::string drawn;
   } cases[] = {
-      {"sixteen colours", question, Looks(ColourDepth::kSixteen),
-       "\x1b[0;90;107m   Q?  \x1b[0;30;107m5\x1b[0m"},
+      {"sixteen colours", question, Looks(ColourDepth::kSixteen), "   Q?  5"},
       {"sixteen colours, over a limit", over, Looks(ColourDepth::kSixteen),
-       "\x1b[0;90;107m   S  \x1b[0;91;107m4.32\x1b[0m"},
-      {"a blank of another background", panel, Looks(ColourDepth::kSixteen),
-       "\x1b[0;30;107mA \x1b[0;97;44m \x1b[0;30;107m B\x1b[0m"},
-      {"eight colours", question, Looks(ColourDepth::kEight),
-       "\x1b[0;1;30;47m   Q?  \x1b[0;30;47m5\x1b[0m"},
-      {"no colours (NO_COLOR)", question, Looks(ColourDepth::kNone), "   \x1b[0;2mQ?  \x1b[0m5"},
-      {"no colours, over a limit", over, Looks(ColourDepth::kNone),
-       "   \x1b[0;2mS  \x1b[0;1;7m4.32\x1b[0m"},
+       "   S  \x1b[0;1;91m4.32\x1b[0m"},
+      {"a blank of another background", panel, Looks(ColourDepth::kSixteen), "A   B"},
+      {"eight colours, over a limit", over, Looks(ColourDepth::kEight),
+       "   S  \x1b[0;1;31m4.32\x1b[0m"},
+      {"no colours (NO_COLOR)", question, Looks(ColourDepth::kNone), "   Q?  5"},
+      {"no colours, over a limit", over, Looks(ColourDepth::kNone), "   S  \x1b[0;1;7m4.32\x1b[0m"},
       {"no colours and no dim (vt100)", question, Looks(ColourDepth::kNone, false), "   Q?  5"},
       {"plain text", over, KeptStyle{}, "   S  4.32"},
-      {"a glyph beyond ASCII in UTF-8", glyph, KeptStyle{}, "\xc3\xa9"},
-      {"a glyph beyond ASCII elsewhere", glyph, KeptStyle{std::nullopt, false}, "?"},
+      {"glyphs beyond ASCII in UTF-8", glyph, KeptStyle{}, "\xc3\xa9\xe2\x94\x8c"},
+      {"glyphs beyond ASCII elsewhere", glyph, KeptStyle{std::nullopt, false}, "?+"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(KeptText(Screen(20, 1, {c.row}), "", c.style), c.drawn + "\n\n") << c.name;
@@ -82,6 +79,11 @@ TEST(KeptText, TrimmedRowsThenTheKeptText) {
   EXPECT_EQ(KeptText(screen, "  sheet\n\n  end\n", tty),
             "\r\n   title\r\n\r\nx\r\n\r\n  sheet\r\n\r\n  end\r\n");
   EXPECT_EQ(KeptText(Screen(12, 3, {}), "kept\n", KeptStyle{}), "\nkept\n");
+  // Over the screen of a terminal without a screen of its own for the program: each row erased
+  // first (after a full row the cursor may wait in the last column), then what is below it.
+  tty.over_screen = true;
+  EXPECT_EQ(KeptText(Screen(5, 3, {{}, {{0, "abcde", kAnswer}}}), "kept\n", tty),
+            "\x1b[0m\x1b[H\x1b[K\r\n\x1b[Kabcde\r\n\x1b[J\r\nkept\r\n");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "platform/terminal/kept_text.h"
 #include "platform/terminal/presenter.h"
 #include "platform/terminal/terminal_caps.h"
 
@@ -144,6 +145,28 @@ TEST(TerminalLooks, TheSameCellsInEachTerminalsColoursOrAttributes) {
     EXPECT_EQ(Presenter(options).Render(Roles()), c.roles);
     for (const int p : SgrParameters(Presenter(options).Render(EveryAttribute())))
       EXPECT_TRUE(Allowed(p, c.allowed)) << "SGR " << p;
+    // The copy left after the program: no background anywhere, on a light theme or a dark one.
+    for (const int p : SgrParameters(KeptText(EveryAttribute(), "", KeptStyle{caps.looks})))
+      EXPECT_TRUE((p < 40 || p > 49) && p < 100) << "kept SGR " << p;
+  }
+}
+
+// The title where the terminal has one, said by its description or known of its family (screen's
+// says nothing under tmux); line pieces from the alternate set where it names them in ASCII.
+TEST(TerminalLooks, TitleAndLineSetOnlyWhereTheTerminalHasThem) {
+  const std::tuple<const char*, bool, const char*> cases[] = {
+      {"xterm", true, "\x1b(0"},     {"tmux-256color", true, "\x0e"},
+      {"screen", true, "\x0e"},      {"rxvt-unicode-256color", true, "\x1b(0"},
+      {"vt100", false, "\x0e"},      {"linux", false, "\x0e"},
+      {"ansi", false, ""},  // its pieces are bytes of the PC character set
+      {"no-such-terminal", true, ""}};
+  Environment env;
+  for (const auto& [term, title, line_set] : cases) {
+    const TerminalCaps caps = env.Load(term, std::nullopt);
+    EXPECT_EQ(caps.title.start, title ? "\x1b]2;" : "") << term;
+    EXPECT_EQ(caps.title.stack, title) << term;
+    EXPECT_EQ(caps.line_set.enter, line_set) << term;
+    EXPECT_EQ(caps.line_set.Draws('l'), *line_set != '\0') << term;
   }
 }
 
