@@ -47,11 +47,49 @@ void MoveTo(HWND window, long x, long y) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The screen's visible cells in pixels of the console's font; false when there is no font to
+// measure by.
+bool VisibleCellsSize(SIZE* size) {
+  const ActiveScreen screen;
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  CONSOLE_FONT_INFO font{};
+  if (!screen.valid() || GetConsoleScreenBufferInfo(screen.get(), &info) == FALSE ||
+      GetCurrentConsoleFont(screen.get(), FALSE, &font) == FALSE || font.dwFontSize.X <= 0 ||
+      font.dwFontSize.Y <= 0) {
+    return false;
+  }
+  size->cx = (info.srWindow.Right - info.srWindow.Left + 1) * font.dwFontSize.X;
+  size->cy = (info.srWindow.Bottom - info.srWindow.Top + 1) * font.dwFontSize.Y;
+  return true;
+}
+
+// Some console hosts (Wine's) show a new size later than it was set, from their own message
+// loop, perhaps in steps (first a scroll bar goes, then the frame shrinks), and keep the
+// window's top-left corner when they do: a window that does not yet show its visible cells and
+// nothing else is centred as it will be, the frame around those cells with no scroll bar.
+bool FrameToCentre(HWND window, RECT* frame) {
+  constexpr DWORD kScrollBars = WS_HSCROLL | WS_VSCROLL;
+  RECT inside{};
+  SIZE cells{};
+  if (GetWindowRect(window, frame) == FALSE) return false;
+  const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+  if (GetClientRect(window, &inside) == FALSE || !VisibleCellsSize(&cells) ||
+      (inside.right == cells.cx && inside.bottom == cells.cy && (style & kScrollBars) == 0)) {
+    return true;
+  }
+  RECT shown{0, 0, cells.cx, cells.cy};
+  const auto extended = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+  if (AdjustWindowRectEx(&shown, style & ~kScrollBars, FALSE, extended) == FALSE) return true;
+  frame->right = frame->left + (shown.right - shown.left);
+  frame->bottom = frame->top + (shown.bottom - shown.top);
+  return true;
+}
+
 void Centre(HWND window) {
   RECT frame{};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (GetWindowRect(window, &frame) == FALSE) return;
+  if (!FrameToCentre(window, &frame)) return;
   if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) == FALSE) {
     return;
   }
@@ -59,38 +97,6 @@ void Centre(HWND window) {
   const win32::Point at = win32::CentredOrigin({work.left, work.top, work.right, work.bottom},
                                                {frame.left, frame.top, frame.right, frame.bottom});
   MoveTo(window, at.x, at.y);
-}
-
-// Whether the window shows the screen's visible cells and nothing else: its inside is as
-// large as those cells in the console's font (a scroll bar would take some of it). True when
-// there is nothing to compare: no font, no visible window (a pseudo-console has none).
-bool ShowsVisibleCells(HANDLE screen, HWND window) {
-  CONSOLE_SCREEN_BUFFER_INFO info{};
-  CONSOLE_FONT_INFO font{};
-  RECT inside{};
-  if (!IsWindowVisible(window) || IsIconic(window) ||
-      GetConsoleScreenBufferInfo(screen, &info) == FALSE ||
-      GetCurrentConsoleFont(screen, FALSE, &font) == FALSE || font.dwFontSize.X <= 0 ||
-      font.dwFontSize.Y <= 0 || GetClientRect(window, &inside) == FALSE) {
-    return true;
-  }
-  const long columns = info.srWindow.Right - info.srWindow.Left + 1;
-  const long rows = info.srWindow.Bottom - info.srWindow.Top + 1;
-  return inside.right - inside.left == columns * font.dwFontSize.X &&
-         inside.bottom - inside.top == rows * font.dwFontSize.Y;
-}
-
-// Some console hosts (Wine's) show a new size a little later, from their own message loop;
-// the window is placed from its rectangle, so the new size is awaited, for a while at most.
-void AwaitShownSize(HANDLE screen) {
-  constexpr ULONGLONG kLongestWaitMs = 500;
-  constexpr DWORD kLookEveryMs = 5;
-  const HWND window = GetConsoleWindow();
-  if (window == nullptr) return;
-  const ULONGLONG deadline = GetTickCount64() + kLongestWaitMs;
-  while (!ShowsVisibleCells(screen, window) && GetTickCount64() < deadline) {
-    ::Sleep(kLookEveryMs);
-  }
 }
 
 }  // namespace
@@ -146,7 +152,6 @@ void Resize80x(int rows) {
   SetConsoleScreenBufferSize(screen.get(), COORD{kColumns, height});
   const SMALL_RECT whole = WindowOf(kColumns, height);
   SetConsoleWindowInfo(screen.get(), TRUE, &whole);
-  AwaitShownSize(screen.get());
 }
 
 // (32767, 32767) asks for the window centred on its monitor; any other pair is the position
