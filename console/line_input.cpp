@@ -12,16 +12,21 @@ namespace {
 constexpr std::size_t kLineCapacity = 10000;
 constexpr std::uint8_t kBackspace = 8;
 constexpr std::uint8_t kEnter = 13;
+constexpr std::uint32_t kPauseMs = 1;
 
-// The next typed character, polled every millisecond; a pause comes before every look, so
-// pasted text arrives at most one character per pause. Nothing when the keyboard cannot be
-// read at all: no key can ever come, and the line ends as if Enter had been pressed.
+// The next typed character. A pause comes before every character, so pasted text arrives one
+// character per pause; once a look has found nothing, every record that is no key is gone
+// from the queue and nothing can come but new input, so the wait has no limit. Nothing when
+// the keyboard cannot be read at all: no key can ever come, and the line ends as if Enter had
+// been pressed.
 std::optional<std::uint8_t> NextCharacter() {
+  std::uint32_t wait = kPauseMs;
   for (;;) {
-    platform::Sleep(1);
+    platform::WaitForInput(State().keyboard, wait);
     bool unreadable = false;
     const KeyEvent key = LookForKey(&unreadable);
     if (unreadable) return std::nullopt;
+    wait = platform::kUntilInput;
     if (key.kind == KeyEvent::kNone) continue;
     TakeHeadRecord();
     if (key.kind == KeyEvent::kCharacter && key.ch != 0) return key.ch;

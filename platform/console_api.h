@@ -115,6 +115,13 @@ bool ScrollBuffer(Handle h, const Rect& source, const Rect* clip, Coord destinat
                   const Cell& fill);
 bool PeekInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_t* read);
 bool ReadInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_t* read);
-void Sleep(std::uint32_t milliseconds);
+
+// Waits until input is waiting on the keyboard or `milliseconds` have passed, whichever comes
+// first: at once when input is already waiting. kUntilInput waits for input with no limit. A
+// platform that shows the screen while it waits (a terminal, a page) may wait for input past
+// the pause, since nothing else can change there meanwhile. True when input is waiting; false
+// when the pause ended first or the handle cannot be waited on.
+constexpr std::uint32_t kUntilInput = 0xFFFFFFFF;
+bool WaitForInput(Handle keyboard, std::uint32_t milliseconds);
 
 }  // namespace platform

@@ -104,19 +104,18 @@ bool ReadInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_
   return true;
 }
 
-// The console layer's pause between looks at an empty queue: with keys queued it returns at
-// once; otherwise the session presents the screen and waits for a key, using no processor time.
-void Sleep(std::uint32_t milliseconds) {
-  if (!Attached()) {
-    presented::Pause(milliseconds);
-    return;
-  }
+// With keys queued the wait is over at once; otherwise the session presents the screen and
+// waits for a key, however long the pause asked for, since nothing else can happen meanwhile.
+// Without a session there is no keyboard, and so nothing to wait for.
+bool WaitForInput(Handle keyboard, std::uint32_t) {
+  if (!Attached() || !IsKeyboard(keyboard)) return false;
   TakeKeysIfNoneQueued();
   auto& queue = Console().console.input();
-  if (!queue.empty()) return;
+  if (!queue.empty()) return true;
   std::vector<InputRecord> keys;
   presented::WaitForKeys(&keys);
   queue.insert(queue.end(), keys.begin(), keys.end());
+  return !queue.empty();
 }
 
 }  // namespace platform

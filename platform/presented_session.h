@@ -34,7 +34,5 @@ void Present();
 void TakeWaitingKeys(std::vector<InputRecord>* keys);
 // Presents, then waits until at least one key record is typed, appended to *keys.
 void WaitForKeys(std::vector<InputRecord>* keys);
-// A pause with no session open, when there is no keyboard to wait for.
-void Pause(std::uint32_t milliseconds);
 
 }  // namespace platform::presented

@@ -87,22 +87,26 @@ bool ReadInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_
   return Report(console->ReadInput(records, count), read);
 }
 
-// A wait with nothing left to come would last for ever; the test fails at once instead. So
-// does a wait that goes on while keys are queued but none of them is ever taken.
-void Sleep(std::uint32_t) {
+// A wait for input with nothing left to come would last for ever; the test fails at once
+// instead. So does a run of waits that finds the queue unchanged each time: keys queued that
+// are never taken, or an empty queue looked at again and again instead of waited on.
+bool WaitForInput(Handle keyboard, std::uint32_t milliseconds) {
   memory::MemoryState& s = memory::State();
-  ++s.sleep_count;
+  s.waits.push_back(milliseconds);
+  if (InputOf(keyboard) == nullptr) return false;
   const std::size_t queued = s.console.input().size();
-  if (queued == 0) {
+  if (queued == 0 && milliseconds == kUntilInput) {
     throw memory::ScriptExhausted("the program waits for a key and the script has none left");
   }
-  if (queued != s.queued_at_last_sleep) {
-    s.queued_at_last_sleep = queued;
-    s.idle_sleeps = 0;
-  } else if (++s.idle_sleeps >= memory::kIdleSleepLimit) {
+  if (queued != s.queued_at_last_wait) {
+    s.queued_at_last_wait = queued;
+    s.idle_waits = 0;
+  } else if (++s.idle_waits >= memory::kIdleWaitLimit) {
     throw memory::ScriptExhausted(
-        "the program keeps waiting while keys are queued and takes none of them");
+        queued == 0 ? "the program looks at an empty queue again and again instead of waiting"
+                    : "the program keeps waiting while keys are queued and takes none of them");
   }
+  return queued > 0;
 }
 
 }  // namespace platform

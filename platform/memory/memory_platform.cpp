@@ -109,8 +109,8 @@ const std::vector<CursorInfo>& CursorInfoCalls() {
   return State().cursor_info_calls;
 }
 
-int SleepCount() {
-  return State().sleep_count;
+const std::vector<std::uint32_t>& Waits() {
+  return State().waits;
 }
 
 }  // namespace platform::memory

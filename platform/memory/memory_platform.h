@@ -15,8 +15,9 @@
 
 namespace platform::memory {
 
-// Thrown when the program waits for input (a sleep with an empty queue, or a message box with
-// no key to close it) and the script has no key left: the test fails instead of hanging.
+// Thrown when the program waits for input (a wait with no limit on an empty queue, or a
+// message box with no key to close it) and the script has no key left: the test fails instead of
+// hanging.
 struct ScriptExhausted : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -37,7 +38,7 @@ constexpr std::uint32_t kInitialOutputMode = 0x0007;
 constexpr std::uint32_t kInitialInputMode = 0x01F7;
 
 // Starts over: a new console of the given shape (cursor home, light grey on black, the given
-// cursor shape), an empty key queue, empty call logs, nothing kept, initial modes and no sleeps
+// cursor shape), an empty key queue, empty call logs, nothing kept, initial modes and no waits
 // counted.
 void Reset(const Options& options = Options{});
 VirtualConsole& Console();
@@ -73,9 +74,10 @@ Handle KeyboardHandle();
 // Every SetCursorInfo call on a console handle, in order, including those the console refused.
 const std::vector<CursorInfo>& CursorInfoCalls();
 
-// Sleeps asked for so far. A sleep with an empty input queue throws ScriptExhausted, and so
-// does the kIdleSleepLimit-th sleep in a row that finds the queue as the sleep before it did.
-int SleepCount();
-constexpr int kIdleSleepLimit = 1000;
+// The pause of every wait for input so far, in order (kUntilInput for a wait with no limit).
+// A wait with no limit on an empty input queue throws ScriptExhausted, and so does the
+// kIdleWaitLimit-th wait in a row that finds the queue as the wait before it did.
+const std::vector<std::uint32_t>& Waits();
+constexpr int kIdleWaitLimit = 1000;
 
 }  // namespace platform::memory

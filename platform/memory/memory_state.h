@@ -1,5 +1,5 @@
 // The one process-wide state of the memory platform: the virtual console, the handles it hands
-// out and what the tests read back (modes, call logs, sleeps).
+// out and what the tests read back (modes, call logs, waits).
 #pragma once
 
 #include <cstddef>
@@ -24,10 +24,12 @@ struct MemoryState {
   std::vector<std::string> window_calls;
   std::vector<std::string> kept_after_exit;
   std::vector<CursorInfo> cursor_info_calls;
-  int sleep_count = 0;
-  // Sleeps in a row that found the input queue as the sleep before left it.
-  int idle_sleeps = 0;
-  std::size_t queued_at_last_sleep = 0;
+  // The pause of every wait for input, in order.
+  std::vector<std::uint32_t> waits;
+  // Waits in a row that found the input queue as the wait before left it (none before the
+  // first wait).
+  int idle_waits = 0;
+  std::size_t queued_at_last_wait = SIZE_MAX;
 };
 
 MemoryState& State();

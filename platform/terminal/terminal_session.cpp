@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 #include "platform/terminal/kept_text.h"
 #include "platform/terminal/overlays.h"
@@ -281,12 +280,6 @@ bool StreamIsConsole(StdStream stream) {
       return s.stderr_tty;
   }
   return false;
-}
-
-void Pause(std::uint32_t milliseconds) {
-  timespec t{static_cast<time_t>(milliseconds / 1000),
-             static_cast<long>(milliseconds % 1000) * 1000000L};
-  nanosleep(&t, nullptr);
 }
 
 bool OpenSession(std::string* why) {

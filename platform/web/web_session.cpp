@@ -69,9 +69,6 @@ void CloseSession() {
   Present();
 }
 
-// Never without a session: the page is always there.
-void Pause(std::uint32_t) {}
-
 void Present() {
   WebState& s = State();
   page::ShowScreen(web::ScreenOf(s.console));

@@ -156,8 +156,14 @@ bool ReadInput(Handle h, InputRecord* records, std::uint32_t count, std::uint32_
   return TakeInput(h, records, count, read, ReadConsoleInputA);
 }
 
-void Sleep(std::uint32_t milliseconds) {
-  ::Sleep(milliseconds);
+// The console input handle is signalled while its queue holds records, so a program waiting
+// for a key sleeps in the system rather than looking at the queue again and again. A keyboard
+// that could not be opened is INVALID_HANDLE_VALUE, which is also the process's own handle: a
+// wait on it would last until the process ends.
+bool WaitForInput(Handle keyboard, std::uint32_t milliseconds) {
+  static_assert(kUntilInput == INFINITE);
+  if (keyboard == nullptr || keyboard == INVALID_HANDLE_VALUE) return false;
+  return WaitForSingleObject(keyboard, milliseconds) == WAIT_OBJECT_0;
 }
 
 }  // namespace platform

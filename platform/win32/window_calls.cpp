@@ -47,11 +47,49 @@ void MoveTo(HWND window, long x, long y) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The screen's visible cells in pixels of the console's font; false when there is no font to
+// measure by.
+bool VisibleCellsSize(SIZE* size) {
+  const ActiveScreen screen;
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  CONSOLE_FONT_INFO font{};
+  if (!screen.valid() || GetConsoleScreenBufferInfo(screen.get(), &info) == FALSE ||
+      GetCurrentConsoleFont(screen.get(), FALSE, &font) == FALSE || font.dwFontSize.X <= 0 ||
+      font.dwFontSize.Y <= 0) {
+    return false;
+  }
+  size->cx = (info.srWindow.Right - info.srWindow.Left + 1) * font.dwFontSize.X;
+  size->cy = (info.srWindow.Bottom - info.srWindow.Top + 1) * font.dwFontSize.Y;
+  return true;
+}
+
+// Some console hosts (Wine's) show a new size later than it was set, from their own message
+// loop, perhaps in steps (first a scroll bar goes, then the frame shrinks), and keep the
+// window's top-left corner when they do: a window that does not yet show its visible cells and
+// nothing else is centred as it will be, the frame around those cells with no scroll bar.
+bool FrameToCentre(HWND window, RECT* frame) {
+  constexpr DWORD kScrollBars = WS_HSCROLL | WS_VSCROLL;
+  RECT inside{};
+  SIZE cells{};
+  if (GetWindowRect(window, frame) == FALSE) return false;
+  const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+  if (GetClientRect(window, &inside) == FALSE || !VisibleCellsSize(&cells) ||
+      (inside.right == cells.cx && inside.bottom == cells.cy && (style & kScrollBars) == 0)) {
+    return true;
+  }
+  RECT shown{0, 0, cells.cx, cells.cy};
+  const auto extended = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+  if (AdjustWindowRectEx(&shown, style & ~kScrollBars, FALSE, extended) == FALSE) return true;
+  frame->right = frame->left + (shown.right - shown.left);
+  frame->bottom = frame->top + (shown.bottom - shown.top);
+  return true;
+}
+
 void Centre(HWND window) {
   RECT frame{};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (GetWindowRect(window, &frame) == FALSE) return;
+  if (!FrameToCentre(window, &frame)) return;
   if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) == FALSE) {
     return;
   }

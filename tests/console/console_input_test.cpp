@@ -1,7 +1,11 @@
 // Line input and the key wait on the memory platform, driven by scripted key records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/console.h"
@@ -38,6 +42,17 @@ InputRecord Event(std::uint16_t type) {
   InputRecord r;
   r.event_type = type;
   return r;
+}
+
+// `f` must end in a wait for input with nothing left to come: a loop that keeps looking at
+// the queue instead would fail with another message.
+void ExpectEndsWaitingForAKey(const std::function<void()>& f) {
+  try {
+    f();
+    ADD_FAILURE() << "returned without a key";
+  } catch (const memory::ScriptExhausted& e) {
+    EXPECT_STREQ(e.what(), "the program waits for a key and the script has none left");
+  }
 }
 
 // NextKey on a queue holding `records`; the reported press stays queued, the rest before it go.
@@ -346,15 +361,66 @@ TEST(ReadLine, TenThousandBytesAtMost) {
   EXPECT_EQ(memory::Row(25), std::string(80, ' '));
 }
 
-TEST(ReadLine, SleepsBeforeEveryLookAtTheKeys) {
+TEST(ReadLine, PausesBeforeEveryCharacter) {
   StartOn(80, 25);
   memory::Type("ab\r");
   memory::Queue(Event(platform::kFocusEvent));
   memory::Type("c\r");
   EXPECT_EQ(console::ReadLine(), "ab");
-  EXPECT_EQ(memory::SleepCount(), 3);
+  EXPECT_EQ(memory::Waits(), std::vector<std::uint32_t>(3, 1));
   EXPECT_EQ(console::ReadLine(), "c");
-  EXPECT_EQ(memory::SleepCount(), 5);
+  EXPECT_EQ(memory::Waits(), std::vector<std::uint32_t>(5, 1));
+}
+
+// Typed and pasted text with everything the line input drops mixed in, at random, ended by
+// Enter or by the end of the script: the line is the printable characters, every character
+// read, used or not, comes after a pause of its own however many records are queued at once,
+// and once nothing is left every record has gone and the input waits for a key instead of
+// looking at the empty queue again and again.
+TEST(ReadLine, OnePausePerCharacterAndAWaitOnceNothingIsQueued) {
+  using Script = std::pair<std::function<void()>, int>;  // queues records; characters they give
+  const std::vector<Script> dropped = {
+      {[] { memory::Queue(keyboard::Released(keyboard::Typed('q'))); }, 0},
+      {[] { memory::Queue(Event(platform::kFocusEvent)); }, 0},
+      {[] { memory::Queue(Event(platform::kMouseEvent)); }, 0},
+      {[] { memory::Queue(Event(platform::kMenuEvent)); }, 0},
+      {[] { memory::Queue(Event(platform::kWindowBufferSizeEvent)); }, 0},
+      {[] { memory::Press(Key::kShift); }, 0},
+      {[] { memory::Press(Key::kLeft); }, 0},
+      {[] { memory::Type("x", platform::kLeftAltPressed); }, 0},
+      {[] { memory::Press(Key::kTab); }, 1},
+      {[] { memory::Press(Key::kEscape, platform::kCapsLockOn); }, 1},
+  };
+  std::mt19937 random(24);
+  for (int run = 0; run < 200; ++run) {
+    StartOn(80, 25);
+    std::string line;
+    std::size_t pauses = 1;  // before the Enter, or before the wait that finds nothing
+    for (int item = static_cast<int>(random() % 30); item > 0; --item) {
+      if (random() % 2 == 0) {
+        const char ch = static_cast<char>('!' + random() % 94);
+        memory::Type(std::string(1, ch));
+        line += ch;
+        ++pauses;
+      } else {
+        const Script& script = dropped[random() % dropped.size()];
+        script.first();
+        pauses += static_cast<std::size_t>(script.second);
+      }
+    }
+    const bool entered = random() % 2 == 0;
+    SCOPED_TRACE(line + (entered ? " and Enter" : ""));
+    if (entered) {
+      memory::Press(Key::kEnter);
+      EXPECT_EQ(console::ReadLine(), line);
+    } else {
+      ExpectEndsWaitingForAKey([] { console::ReadLine(); });
+      EXPECT_EQ(memory::QueuedRecords(), 0u);
+      EXPECT_EQ(memory::Row(1), Padded(line, 80));
+    }
+    const std::vector<std::uint32_t>& waits = memory::Waits();
+    EXPECT_EQ(static_cast<std::size_t>(std::count(waits.begin(), waits.end(), 1u)), pauses);
+  }
 }
 
 TEST(ReadLine, LeavesTheReleaseOfEnterQueued) {
@@ -469,7 +535,7 @@ TEST(WaitForKey, EndsOnAnyKeyPressButModifiersAlone) {
     console::MoveCursor(3, 4);
     c.script();
     if (!c.ends) {
-      EXPECT_THROW(console::WaitForKey(), memory::ScriptExhausted);
+      ExpectEndsWaitingForAKey([] { console::WaitForKey(); });
       EXPECT_EQ(memory::QueuedRecords(), 0u);
       continue;
     }
@@ -482,11 +548,11 @@ TEST(WaitForKey, EndsOnAnyKeyPressButModifiersAlone) {
   }
 }
 
-TEST(WaitForKey, DoesNotSleepWhenAKeyIsWaiting) {
+TEST(WaitForKey, DoesNotWaitWhenAKeyIsWaiting) {
   StartOn(80, 25);
   memory::Press(Key::kEnter);
   EXPECT_EQ(console::WaitForKey(), -1);
-  EXPECT_EQ(memory::SleepCount(), 0);
+  EXPECT_TRUE(memory::Waits().empty());
   EXPECT_EQ(console::WaitForKey(), -1) << "the key is still there";
 }
 

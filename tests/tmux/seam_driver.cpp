@@ -39,7 +39,7 @@ void ClearScreen(Handle screen) {
   platform::SetCursorPosition(screen, Coord{0, 0});
 }
 
-// The next key press, polled the way the key wait polls; releases are dropped.
+// The next key press, waited for the way the key wait waits; releases are dropped.
 platform::InputRecord NextPress(Handle keyboard) {
   for (;;) {
     platform::InputRecord r;
@@ -49,7 +49,7 @@ platform::InputRecord NextPress(Handle keyboard) {
       if (r.key_down) return r;
       continue;
     }
-    platform::Sleep(1);
+    platform::WaitForInput(keyboard, platform::kUntilInput);
   }
 }
 

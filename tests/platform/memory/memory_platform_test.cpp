@@ -1,5 +1,5 @@
 // The memory platform's own promises: scripted keys, the window-call log, the message box,
-// handles and modes, and the sleep that fails a test instead of hanging it.
+// handles and modes, and the wait that fails a test instead of hanging it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -114,22 +114,25 @@ TEST(MemoryPlatform, MessageBoxWithoutAClosingKeyThrows) {
   EXPECT_EQ(memory::QueuedRecords(), 0u);
 }
 
-TEST(MemoryPlatform, SleepCountsAndThrowsOnAnEmptyQueue) {
+TEST(MemoryPlatform, WaitsAreLoggedAndAnEndlessOneThrows) {
   memory::Reset();
+  const platform::Handle keyboard = memory::KeyboardHandle();
   memory::Type("a");
-  platform::Sleep(1);
-  platform::Sleep(1);
-  EXPECT_EQ(memory::SleepCount(), 2);
+  EXPECT_TRUE(platform::WaitForInput(keyboard, 1));
+  EXPECT_TRUE(platform::WaitForInput(keyboard, platform::kUntilInput)) << "keys are waiting";
   memory::Console().input().clear();
+  EXPECT_FALSE(platform::WaitForInput(keyboard, 1)) << "the pause is over, nothing came";
+  EXPECT_FALSE(platform::WaitForInput(platform::StdHandle(platform::StdStream::kOutput), 1));
   try {
-    platform::Sleep(1);
-    FAIL() << "Sleep returned with nothing left to come";
+    platform::WaitForInput(keyboard, platform::kUntilInput);
+    FAIL() << "a wait with no limit returned with nothing left to come";
   } catch (const memory::ScriptExhausted& e) {
     EXPECT_STREQ(e.what(), "the program waits for a key and the script has none left");
   }
-  EXPECT_EQ(memory::SleepCount(), 3);
+  const std::vector<std::uint32_t> pauses{1, platform::kUntilInput, 1, 1, platform::kUntilInput};
+  EXPECT_EQ(memory::Waits(), pauses);
   memory::Reset();
-  EXPECT_EQ(memory::SleepCount(), 0);
+  EXPECT_TRUE(memory::Waits().empty());
 }
 
 TEST(MemoryPlatform, HandlesFollowTheOptions) {
@@ -206,21 +209,30 @@ TEST(MemoryPlatform, CellsOutsideTheConsoleAreReportedNotRead) {
 
 namespace {
 
-TEST(MemoryPlatform, SleepingOnKeysNobodyTakesThrows) {
-  memory::Reset();
-  memory::Type("a");
-  // The first sleep sees the queue as it is; the limit counts the unchanged ones after it.
-  for (int i = 0; i < memory::kIdleSleepLimit; ++i) platform::Sleep(1);
-  EXPECT_THROW(platform::Sleep(1), memory::ScriptExhausted);
+// A program that polls, whether keys wait untaken or nothing is queued at all, fails the test
+// instead of running for ever.
+TEST(MemoryPlatform, WaitingOnAnUnchangedQueueThrows) {
+  for (const std::string keys : {"a", ""}) {
+    SCOPED_TRACE(keys);
+    memory::Reset();
+    memory::Type(keys);
+    // The first wait sees the queue as it is; the limit counts the unchanged ones after it.
+    for (int i = 0; i < memory::kIdleWaitLimit; ++i) {
+      platform::WaitForInput(memory::KeyboardHandle(), 1);
+    }
+    EXPECT_THROW(platform::WaitForInput(memory::KeyboardHandle(), 1), memory::ScriptExhausted);
+  }
   memory::Reset();
   memory::Type("abc");
   InputRecord record;
   std::uint32_t read = 0;
   for (int i = 0; i < 5; ++i) {
-    for (int j = 1; j < memory::kIdleSleepLimit; ++j) platform::Sleep(1);
+    for (int j = 1; j < memory::kIdleWaitLimit; ++j) {
+      platform::WaitForInput(memory::KeyboardHandle(), platform::kUntilInput);
+    }
     platform::ReadInput(memory::KeyboardHandle(), &record, 1, &read);
   }
-  EXPECT_EQ(memory::SleepCount(), 5 * (memory::kIdleSleepLimit - 1)) << "taking keys resets it";
+  EXPECT_EQ(memory::Waits().size(), 5u * (memory::kIdleWaitLimit - 1)) << "taking keys resets it";
 }
 
 }  // namespace

@@ -249,6 +249,29 @@ TEST(Win32Console, InputRecordsArriveWithEveryKeyField) {
   CloseHandle(writer);
 }
 
+// Whatever is queued signals the keyboard, a release as much as a press: the console layer
+// takes such records out before it waits again. No keyboard is nothing to wait on.
+TEST(Win32Console, AnyQueuedRecordEndsTheWaitForInput) {
+  const HANDLE writer =
+      CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  const Handle keyboard = OpenKeyboard();
+  INPUT_RECORD focus{};
+  focus.EventType = FOCUS_EVENT;
+  for (const INPUT_RECORD& record : {KeyRecord(false, 0x0D, 0x1C, 13, 0), focus}) {
+    FlushConsoleInputBuffer(writer);
+    DWORD written = 0;
+    ASSERT_TRUE(WriteConsoleInputA(writer, &record, 1, &written));
+    EXPECT_TRUE(WaitForInput(keyboard, kUntilInput));
+  }
+  FlushConsoleInputBuffer(writer);
+  EXPECT_FALSE(WaitForInput(INVALID_HANDLE_VALUE, kUntilInput));
+  EXPECT_FALSE(WaitForInput(nullptr, kUntilInput));
+  CloseHandle(keyboard);
+  CloseHandle(writer);
+}
+
 TEST(Win32Records, ConversionsKeepEveryByteAndField) {
   for (const std::uint8_t ch : {std::uint8_t{0}, std::uint8_t{'a'}, std::uint8_t{0x7F},
                                 std::uint8_t{0x80}, std::uint8_t{0xE9}, std::uint8_t{0xFF}}) {
