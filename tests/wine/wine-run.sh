@@ -11,23 +11,35 @@
 # tests that need a real console screen and input buffer.
 set -eu
 
-prefix=${SORVANTA_WINEPREFIX:-${TMPDIR:-/tmp}/sorvanta-wine-$(id -u)}
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+shared=${TMPDIR:-/tmp}/sorvanta-wine-$(id -u)
+prefix=${SORVANTA_WINEPREFIX:-$shared}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 
+# make_prefix DIR [COPY_OF]: made once, under a lock; a test's prefix of its own (one that
+# counts its processes, or gives Wine a display) is a copy of the shared one, made in a moment
+# where booting a prefix takes ten seconds.
 make_prefix() {
-  mkdir -p "$prefix"
+  mkdir -p "$1"
   (
     flock 9
-    if [ ! -f "$prefix/.sorvanta-ready" ]; then
-      wineboot -i >/dev/null 2>&1
-      wineserver -w
-      touch "$prefix/.sorvanta-ready"
+    if [ ! -f "$1/.sorvanta-ready" ]; then
+      if [ -n "${2:-}" ]; then
+        cp -a "$2/." "$1/"
+      else
+        WINEPREFIX=$1 wineboot -i >/dev/null 2>&1
+        WINEPREFIX=$1 wineserver -w
+        touch "$1/.sorvanta-ready"
+      fi
     fi
-  ) 9>"$prefix.lock"
+  ) 9>"$1.lock"
 }
 
-[ -f "$prefix/.sorvanta-ready" ] || make_prefix
+if [ ! -f "$prefix/.sorvanta-ready" ]; then
+  make_prefix "$shared"
+  [ "$prefix" = "$shared" ] || make_prefix "$prefix" "$shared"
+fi
+export WINEPREFIX="$prefix"
 [ "${1:-}" = --prepare ] && exit 0
 
 if [ "${SORVANTA_WINE_TTY:-0}" = 1 ]; then
