@@ -11,7 +11,7 @@
 #include "app/geometry.h"
 #include "app/setup_sheet.h"
 #include "app/setup_sheet_text.h"
-#include "bench/c_library.h"
+#include "x87/c_library.h"
 #include "bench/ratio_reporter.h"
 #include "extended/extended.h"
 #include "numtext/numtext.h"

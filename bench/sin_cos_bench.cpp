@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "bench/c_library.h"
+#include "x87/c_library.h"
 #include "bench/ratio_reporter.h"
 #include "extended/extended.h"
 #include "extended/sin_cos_kernel.h"

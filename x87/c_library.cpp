@@ -1,4 +1,4 @@
-#include "bench/c_library.h"
+#include "x87/c_library.h"
 
 #include <cmath>
 #include <cstdio>
