@@ -11,9 +11,9 @@
 #include "app/geometry.h"
 #include "app/setup_sheet.h"
 #include "app/setup_sheet_text.h"
-#include "x87/c_library.h"
 #include "bench/ratio_reporter.h"
 #include "extended/extended.h"
+#include "extended/x87/c_library.h"
 #include "numtext/numtext.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "bench/ratio_reporter.h"
 #include "extended/extended.h"
-#include "x87/operation_table.h"
-#include "x87/x87.h"
+#include "extended/x87/operation_table.h"
+#include "extended/x87/x87.h"
 
 namespace {
 

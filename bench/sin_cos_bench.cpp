@@ -6,10 +6,10 @@
 #include <array>
 #include <cstddef>
 
-#include "x87/c_library.h"
 #include "bench/ratio_reporter.h"
 #include "extended/extended.h"
 #include "extended/sin_cos_kernel.h"
+#include "extended/x87/c_library.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios("ours/", "c_library/", "Sine and cosine against sinl and cosl");
+  reporter.PrintRatios("ours/", "c_library/", "Sine and cosine against the C library's");
   benchmark::Shutdown();
   return 0;
 }

@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "extended/extended.h"
-#include "x87/operation_table.h"
-#include "x87/x87.h"
+#include "extended/x87/operation_table.h"
+#include "extended/x87/x87.h"
 
 namespace {
 

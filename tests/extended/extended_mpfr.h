@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "x87/operation_table.h"
+#include "extended/x87/operation_table.h"
 
 namespace extended::mpfr_reference {
 

@@ -16,9 +16,9 @@
 #include "extended/extended.h"
 #include "extended/rounding.h"
 #include "extended/software.h"
-#include "x87/operation_table.h"
+#include "extended/x87/operation_table.h"
 #if SORVANTA_TEST_X87
-#include "x87/x87.h"
+#include "extended/x87/x87.h"
 #endif
 #if SORVANTA_TEST_MPFR
 #include "tests/extended/extended_mpfr.h"

@@ -1,4 +1,4 @@
-#include "x87/operation_table.h"
+#include "extended/x87/operation_table.h"
 
 #include "extended/software.h"
 

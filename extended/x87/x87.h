@@ -5,7 +5,7 @@
 // compile time.
 #pragma once
 
-#include "x87/operation_table.h"
+#include "extended/x87/operation_table.h"
 
 namespace extended::x87 {
 

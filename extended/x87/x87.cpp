@@ -1,6 +1,6 @@
-#include "x87/x87.h"
+#include "extended/x87/x87.h"
 
-#include "x87/x87_bits.h"
+#include "extended/x87/x87_bits.h"
 
 namespace extended::x87 {
 namespace {

@@ -1,10 +1,10 @@
-#include "x87/c_library.h"
+#include "extended/x87/c_library.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-#include "x87/x87_bits.h"
+#include "extended/x87/x87_bits.h"
 
 namespace extended::c_library {
 
